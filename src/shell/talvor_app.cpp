@@ -1,0 +1,146 @@
+#include "shell/talvor_app.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QRandomGenerator>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QThread>
+
+#include "board/board_geometry.h"
+#include "board/board_view.h"
+#include "board/move_input.h"
+#include "board/piece_pictures.h"
+#include "board/promotion_dialog.h"
+#include "files/position_file.h"
+#include "game/titles.h"
+#include "shell/command_line.h"
+#include "shell/desktop_gateways.h"
+#include "shell/main_window.h"
+#include "shell/preferences_dialog.h"
+#include "shell/web_site.h"
+#include "shell/window_utils.h"
+
+namespace {
+
+std::unique_ptr<QSettings> OpenStore(const QString& settingsFile) {
+  if (settingsFile.isEmpty()) return OpenUserSettingsStore();
+  return std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
+}
+
+Gateways& ChooseGateways(Gateways* given, std::unique_ptr<Gateways>& own, const QString& appDir) {
+  if (given) return *given;
+  own = std::make_unique<DesktopGateways>(appDir);
+  return *own;
+}
+
+// Twips, the unit of stored window places, to pixels and back.
+int Pixels(int twips) { return twips / 15; }
+int Twips(int pixels) { return pixels * 15; }
+
+}  // namespace
+
+TalvorApp::TalvorApp(const AppPaths& appPaths, const QStringList& arguments, Gateways* given)
+    : paths(appPaths),
+      AppDir(appPaths.appDir),
+      ui(ChooseGateways(given, desktopGateways_, appPaths.appDir)),
+      game(settings, ui, eco),
+      arguments_(arguments) {}
+
+TalvorApp::~TalvorApp() {
+  game.SetLinks(nullptr, nullptr, nullptr);
+  window.reset();
+}
+
+void TalvorApp::Start() {
+  // Only the first instance keeps and restores the window's place.
+  const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+  instanceLock_ = std::make_unique<QLockFile>(
+      (runtime.isEmpty() ? QDir::tempPath() : runtime) + "/chesstalvor.lock");
+  IsSecondInstance = !instanceLock_->tryLock(0);
+  ProcessorCount = QThread::idealThreadCount();
+
+  store_ = OpenStore(paths.settingsFile);
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const SettingsContext context{AppDir, QUrl(kWebSite).host(),
+                                screen ? screen->size() : QSize(1024, 768)};
+  LoadCommonSettings(*store_, context, settings);
+  LoadSettings(*store_, context, settings);
+
+  ChessInit();
+  ChessLoadEco(eco, (AppDir + "ECO.TXT").toStdString(), 2048);
+
+  pictures = std::make_unique<PiecePictures>(AppDir + "IMAGES/");
+  window = std::make_unique<MainWindow>(*pictures, loop, AppDir + "IMAGES/");
+  input = std::make_unique<MoveInput>(game, ui, [this](int side) { return PromotionChoice(side); });
+  game.SetLinks(this, nullptr, nullptr);
+  ApplyStartupView();
+  ConnectCommands();
+
+  ActOnCommandLine();
+  if (!IsSecondInstance) window->move(Pixels(settings.Left), Pixels(settings.Top));
+  window->show();
+  window->txtMove->setFocus();
+}
+
+void TalvorApp::ApplyStartupView() {
+  MainWindow& w = *window;
+  w.setWindowIcon(QIcon(AppDir + "IMAGES/TALVOR.svg"));
+  w.lstMoveText->addItem(kStartLine);
+  w.cmbAnnotation->addItems({"-", "!", "?", "!!", "??", "!?", "?!"});
+  w.cmbAnnotation->setEnabled(false);
+  SetAnimation(settings.MoveDelay);
+  w.menus.mnOptionsCoordinates->setChecked(settings.Coordinates);
+  w.menus.mnOptionsStatusBar->setChecked(settings.StatusBar);
+  w.menus.mnOptionsTopMost->setChecked(settings.TopMost);
+  w.board->SetCoordinatesShown(settings.Coordinates);
+  w.statusBar()->setVisible(settings.StatusBar);
+  if (settings.TopMost) SetTopMost(&w, true);
+  RefreshCaption();
+}
+
+void TalvorApp::ActOnCommandLine() {
+  const CommandLine command = ParseCommandLine(arguments_);
+  switch (command.kind) {
+    case CommandLine::kPosition:
+      game.LoadPosition(command.text, false);
+      break;
+    case CommandLine::kPositionFile:
+      if (const auto text = ReadPositionFile(command.text)) {
+        game.LoadPosition(*text, false);
+        if (!text->isEmpty()) break;
+      } else {
+        ui.MessageBoxWithIcon("Error Open File: " + command.text, MsgButtons::Ok, {},
+                              MsgIcon::Warning);
+      }
+      [[fallthrough]];
+    default:
+      game.GameFileName.clear();
+      game.NewGame(false, false);
+      RedrawBoard();
+      RefreshGamePanel();
+      RefreshGameView(false);
+  }
+}
+
+void TalvorApp::Shutdown() {
+  SaveCommonSettings(*store_, settings);
+  SaveSettings(*store_, settings);
+  ChessUnloadEco(eco);
+}
+
+bool TalvorApp::Unload() {
+  if (!IsSecondInstance) {
+    settings.Left = Twips(window->x());
+    settings.Top = Twips(window->y());
+  }
+  return true;
+}

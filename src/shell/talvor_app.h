@@ -1,0 +1,89 @@
+// The application object: created by main(), it owns the settings, the
+// rules library's opening table, the game, the main window and every other
+// part, starts them in order, connects the window's commands to them, and
+// brings the screen in line with the game (it is the game's view).
+#pragma once
+
+#include <QLockFile>
+#include <QSettings>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+#include "game/game.h"
+#include "shell/main_loop.h"
+#include "shell/settings.h"
+
+class MainWindow;
+class MoveInput;
+class PiecePictures;
+
+struct AppPaths {
+  QString appDir;        // the program folder, ending with "/": data files are read from it
+  QString settingsFile;  // the settings store; empty for the current user's store
+  QString dataDir;       // the per-user data folder, ending with "/"
+};
+
+class TalvorApp : public GameView {
+ public:
+  // ui: the gateways to use; null for the desktop's.
+  TalvorApp(const AppPaths& paths, const QStringList& arguments, Gateways* ui = nullptr);
+  ~TalvorApp() override;
+
+  // Reads the settings, builds and shows the main window and acts on the
+  // command line.
+  void Start();
+  // After the main loop ended normally: writes the settings and releases
+  // what was loaded. Nothing is written when the program ends otherwise.
+  void Shutdown();
+
+  // GameView
+  void DrawSquare(int square, bool highlighted, bool mated) override;
+  void AnimateMove(int from, int to, int steps) override;
+  void InsertMoveLine(int index, const QString& text) override;
+  void RemoveMoveLine(int index) override;
+  void SetMoveLine(int index, const QString& text) override;
+  void RedrawBoard() override;
+  void RefreshGamePanel() override;
+  void RefreshGameView(bool speak) override;
+  void RefreshCaption() override;
+  void RefreshOpeningLabel() override;
+  void ResetViewForNewGame() override;
+
+  bool ComputerPlays(int side) const;
+
+  const AppPaths paths;
+  const QString AppDir;
+  bool IsSecondInstance = false;
+  int ProcessorCount = 1;
+  Settings settings;
+  Gateways& ui;
+  MainLoop loop;
+  EcoTable eco;
+  Game game;
+  std::unique_ptr<PiecePictures> pictures;
+  std::unique_ptr<MainWindow> window;
+  std::unique_ptr<MoveInput> input;
+  // The move whose two squares are drawn highlighted, 0 when none.
+  int32_t LastMoveShown = 0;
+
+ private:
+  void ApplyStartupView();
+  void ConnectCommands();
+  void ActOnCommandLine();
+  bool Unload();
+  void Rotate();
+  void SetAnimation(int index);
+  void ToggleCoordinates();
+  void ToggleStatusBar();
+  void ToggleTopMost();
+  void ShowPreferences();
+  void ListRowChanged(int row);
+  int PromotionChoice(int side);
+
+  std::unique_ptr<Gateways> desktopGateways_;
+  std::unique_ptr<QSettings> store_;
+  std::unique_ptr<QLockFile> instanceLock_;
+  QStringList arguments_;
+  bool syncingList_ = false;  // the program itself is changing the move list
+};
