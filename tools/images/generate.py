@@ -9,6 +9,7 @@ from pathlib import Path
 
 from board import board_svg
 from piece_pictures import piece_pictures
+from toolbar import toolbar_icons
 
 DEFAULT_OUTPUT = Path(__file__).resolve().parents[2] / "data" / "IMAGES"
 
@@ -23,6 +24,7 @@ def main():
     folder = Path(sys.argv[1]) if len(sys.argv) > 1 else DEFAULT_OUTPUT
     pictures = {"BOARD": board_svg()}
     pictures.update(piece_pictures())
+    pictures.update(toolbar_icons())
     for name, text in sorted(pictures.items()):
         write(folder, name + ".svg", text)
     print(f"wrote {len(pictures)} pictures to {folder}")

@@ -184,12 +184,14 @@ def shading(colours):
     return linear_gradient("shade", 0, 0, 1, 0, [(0, light), (0.4, middle), (1, dark)])
 
 
-def draw(design, colours):
-    """SVG elements of one piece in one colour; needs shading() in the defs."""
-    items = [path(d, fill="url(#shade)", stroke=colours.outline, stroke_width=OUTLINE_WIDTH,
-                  stroke_linejoin="round") for d in design.parts]
+def draw(design, colours, weight=1.0):
+    """SVG elements of one piece in one colour; needs shading() in the defs.
+    A weight above 1 thickens the lines for pictures shown smaller than a square."""
+    items = [path(d, fill="url(#shade)", stroke=colours.outline,
+                  stroke_width=OUTLINE_WIDTH * weight, stroke_linejoin="round")
+             for d in design.parts]
     lines = design.lines + (design.seams if colours.dark else [])
-    items += [path(d, fill="none", stroke=colours.detail, stroke_width=DETAIL_WIDTH,
+    items += [path(d, fill="none", stroke=colours.detail, stroke_width=DETAIL_WIDTH * weight,
                    stroke_linecap="round", stroke_linejoin="round") for d in lines]
     items += [path(d, fill=colours.detail) for d in design.dots]
     return items

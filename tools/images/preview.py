@@ -11,6 +11,7 @@ import tempfile
 from pathlib import Path
 
 from board import DARK, LIGHT, ORIGIN, SQUARE
+from toolbar import ICONS
 
 IMAGES = Path(__file__).resolve().parents[2] / "data" / "IMAGES"
 START = ["BR BN BB BQ BK BB BN BR", "BP " * 8, "", "", "", "", "WP " * 8,
@@ -65,11 +66,9 @@ def square_row(sheet, names, x, y):
             sheet.place(IMAGES / f"{name}.svg", 57, left, y + offset)
 
 
-def icon_row(sheet, folder, width, x, y):
-    icons = sorted(folder.glob("*.svg"))
+def icon_row(sheet, icons, width, x, y):
     for index, icon in enumerate(icons):
         sheet.place(icon, width, x + index * (width + 8), y)
-    return x + len(icons) * (width + 8)
 
 
 def main():
@@ -82,12 +81,11 @@ def main():
         top = 930 + 2 * MARGIN
         square_row(sheet, ["OOS"] + [n + "S" for n in pieces], MARGIN, top)
         square_row(sheet, ["WKM", "BKM", "WKMS", "BKMS"], MARGIN, top + 2 * 57 + 12)
-        toolbar = IMAGES / "TOOLBAR"
-        if toolbar.is_dir():
-            y = top + 4 * 57 + 36
-            icon_row(sheet, toolbar, 24, MARGIN, y)
-            icon_row(sheet, toolbar, 16, MARGIN, y + 34)
-            icon_row(sheet, toolbar, 32, MARGIN, y + 60)
+        toolbar = [IMAGES / "TOOLBAR" / f"{key}.svg" for key in ICONS]
+        y = top + 4 * 57 + 36
+        icon_row(sheet, toolbar, 24, MARGIN, y)
+        icon_row(sheet, toolbar, 16, MARGIN, y + 34)
+        icon_row(sheet, toolbar, 32, MARGIN, y + 60)
         sheet.save(930 + 465 + 3 * MARGIN, top + 4 * 57 + 140, target)
     print(f"wrote {target}")
 

@@ -4,6 +4,8 @@ Everything the program draws at run time goes through Qt's SVG renderer, so
 the output keeps to plain shapes, gradients, opacity and transforms.
 """
 
+import math
+
 
 def num(value):
     """Formats a coordinate with at most two decimals and no trailing zeros."""
@@ -55,11 +57,6 @@ def ellipse(cx, cy, rx, ry, **attrs):
 def rect(x, y, width, height, **attrs):
     return (f'<rect x="{num(x)}" y="{num(y)}" width="{num(width)}" height="{num(height)}"'
             f'{_attributes(attrs)}/>')
-
-
-def polygon(points, **attrs):
-    text = " ".join(f"{num(x)},{num(y)}" for x, y in points)
-    return f'<polygon points="{text}"{_attributes(attrs)}/>'
 
 
 def group(items, **attrs):
@@ -148,12 +145,27 @@ def _append(outline, kind, points):
         outline.curve(*points[0], *points[1], *points[2])
 
 
+def arc(outline, cx, cy, r, start, end):
+    """Appends a circular arc (angles in degrees, clockwise on screen) as cubic
+    curves, each at most a quarter turn; the path must already stand at the
+    start point."""
+    steps = max(1, math.ceil(abs(end - start) / 90))
+    sweep = math.radians(end - start) / steps
+    k = 4 / 3 * math.tan(sweep / 4) * r
+    angle = math.radians(start)
+    for _ in range(steps):
+        a, b = angle, angle + sweep
+        outline.curve(cx + r * math.cos(a) - k * math.sin(a), cy + r * math.sin(a) + k * math.cos(a),
+                      cx + r * math.cos(b) + k * math.sin(b), cy + r * math.sin(b) - k * math.cos(b),
+                      cx + r * math.cos(b), cy + r * math.sin(b))
+        angle = b
+    return outline
+
+
+def point_on_circle(cx, cy, r, degrees):
+    return cx + r * math.cos(math.radians(degrees)), cy + r * math.sin(math.radians(degrees))
+
+
 def circle_path(cx, cy, r):
-    """A circle as four cubic arcs, for use inside a larger path."""
-    k = 0.5523 * r
-    return (Path().move(cx + r, cy)
-            .curve(cx + r, cy + k, cx + k, cy + r, cx, cy + r)
-            .curve(cx - k, cy + r, cx - r, cy + k, cx - r, cy)
-            .curve(cx - r, cy - k, cx - k, cy - r, cx, cy - r)
-            .curve(cx + k, cy - r, cx + r, cy - k, cx + r, cy)
-            .close())
+    """A circle as a path, for use where a part must be a path."""
+    return arc(Path().move(cx + r, cy), cx, cy, r, 0, 360).close()
