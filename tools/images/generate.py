@@ -8,6 +8,7 @@ import sys
 from pathlib import Path
 
 from board import board_svg
+from emblems import emblems
 from piece_pictures import piece_pictures
 from toolbar import toolbar_icons
 
@@ -25,6 +26,7 @@ def main():
     pictures = {"BOARD": board_svg()}
     pictures.update(piece_pictures())
     pictures.update(toolbar_icons())
+    pictures.update(emblems())
     for name, text in sorted(pictures.items()):
         write(folder, name + ".svg", text)
     print(f"wrote {len(pictures)} pictures to {folder}")
