@@ -15,21 +15,27 @@ from toolbar import toolbar_icons
 DEFAULT_OUTPUT = Path(__file__).resolve().parents[2] / "data" / "IMAGES"
 
 
-def write(folder, name, text):
-    target = folder / name
-    target.parent.mkdir(parents=True, exist_ok=True)
-    target.write_text(text, encoding="utf-8")
-
-
-def main():
-    folder = Path(sys.argv[1]) if len(sys.argv) > 1 else DEFAULT_OUTPUT
+def all_pictures():
+    """Maps each picture's path below the output folder, without ".svg", to its SVG text."""
     pictures = {"BOARD": board_svg()}
     pictures.update(piece_pictures())
     pictures.update(toolbar_icons())
     pictures.update(emblems())
+    return pictures
+
+
+def write_all(folder):
+    pictures = all_pictures()
     for name, text in sorted(pictures.items()):
-        write(folder, name + ".svg", text)
-    print(f"wrote {len(pictures)} pictures to {folder}")
+        target = folder / f"{name}.svg"
+        target.parent.mkdir(parents=True, exist_ok=True)
+        target.write_text(text, encoding="utf-8")
+    return len(pictures)
+
+
+def main():
+    folder = Path(sys.argv[1]) if len(sys.argv) > 1 else DEFAULT_OUTPUT
+    print(f"wrote {write_all(folder)} pictures to {folder}")
 
 
 if __name__ == "__main__":

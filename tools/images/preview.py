@@ -16,6 +16,8 @@ from toolbar import ICONS
 IMAGES = Path(__file__).resolve().parents[2] / "data" / "IMAGES"
 START = ["BR BN BB BQ BK BB BN BR", "BP " * 8, "", "", "", "", "WP " * 8,
          "WR WN WB WQ WK WB WN WR"]
+EMBLEMS = ["FORMWHITE", "FORMBLACK", "ENGINEWHITE", "ENGINEBLACK", "TALVOR", "WIN", "DRAW",
+           "LOSS", "QUOTE"]
 MARGIN = 12
 
 
@@ -86,6 +88,9 @@ def main():
         icon_row(sheet, toolbar, 24, MARGIN, y)
         icon_row(sheet, toolbar, 16, MARGIN, y + 34)
         icon_row(sheet, toolbar, 32, MARGIN, y + 60)
+        emblems = [IMAGES / f"{name}.svg" for name in EMBLEMS]
+        icon_row(sheet, emblems, 64, 4 * 60 + 2 * MARGIN, top + 2 * 57 + 12)
+        icon_row(sheet, emblems, 32, 4 * 60 + 2 * MARGIN, top + 2 * 57 + 84)
         sheet.save(930 + 465 + 3 * MARGIN, top + 4 * 57 + 140, target)
     print(f"wrote {target}")
 
