@@ -21,7 +21,8 @@ def fallen_king(colours):
     items = [
         circle(28, 28, 23.5, fill="url(#glow)", fill_opacity=0.85, stroke="#7f1010",
                stroke_width=1.2, stroke_opacity=0.9),
-        group(draw(DESIGNS["K"](), colours), transform="translate(55.1 0) rotate(90)"),
+        # A quarter turn clockwise; the shift centres the king's height (y 3..51) on the square.
+        group(draw(DESIGNS["K"](), colours), transform="translate(55 0) rotate(90)"),
     ]
     return items, [shading(colours), glow]
 

@@ -61,7 +61,8 @@ def page(left=4.5, right=19.5, top=2.5, bottom=21.5, fold=4.5):
 
 
 def mini_board(x, y, cell, count):
-    """A count x count corner of a chess board, light square top-left."""
+    """A count x count corner of a chess board, light square top-left.  Squares
+    start at (x, y); the frame lies just outside them."""
     dark = Path()
     for row in range(count):
         for column in range(count):
@@ -73,7 +74,7 @@ def mini_board(x, y, cell, count):
     return [
         rect(x, y, side, side, fill=LIGHT),
         path(dark.d, fill=DARK),
-        box(x, y, side, side, "none", BOARD_EDGE),
+        box(x - 0.5, y - 0.5, side + 1, side + 1, "none", BOARD_EDGE),
     ]
 
 
@@ -209,11 +210,11 @@ def pos_flip():
 
 def pos_analyze():
     return [box(6.5, 2.5, 15, 12, "#e3f2fd", BLUE_DARK, rx=1.5),
-            *window(2.5, 7.5, 17.5, 21.5), *mini_board(5, 13, 2.5, 3)]
+            *window(2.5, 6.5, 17.5, 21.5), *mini_board(5, 12, 2, 4)]
 
 
 def pos_edit():
-    return [*mini_board(2.5, 2.5, 4, 4), pencil(10, 22)]
+    return [*mini_board(3, 3, 4, 4), pencil(10, 22)]
 
 
 def talvor_play():
@@ -222,7 +223,7 @@ def talvor_play():
 
 
 def search_position():
-    return [*mini_board(2.5, 2.5, 3.5, 4), *magnifier(14, 14, 4.5)]
+    return [*mini_board(3, 3, 4, 4), *magnifier(14.5, 14.5, 4.5)]
 
 
 def talvor_publish():
