@@ -41,16 +41,31 @@ enum ChessFlag : int {
 inline constexpr const char* kDiagramLetters = ".       KQRBNP  kqrbnp  ";
 inline constexpr const char* kStandardFen = "rnbqkbnr/pppppppp/8/8/8/8/PPPPPPPP/RNBQKBNR w KQkq -";
 
-// The board record. Zero-initialise it (BoardRecord b{}) or set it with
-// ChessFen2Board before first use; copy it whole to take a snapshot.
+inline constexpr int kHistorySize = 1024;
+
+// The board record. Zero-initialise it (BoardRecord b{}: an empty board,
+// White to move) or set it with ChessFen2Board before first use; copy it
+// whole to take a snapshot. Callers read Side, HistoryDepth, Squares and
+// History but change the board only through the calls below.
 struct BoardRecord {
   int32_t Side = 0;          // side to move: 0 White, 1 Black
   int32_t HistoryDepth = 1;  // entries of History in use (1..1024); current is HistoryDepth - 1
   uint8_t Squares[128] = {};
-  int32_t History[1024] = {};
-  // Everything below belongs to the library (bitboards, undo stack,
-  // position keys for repetition); callers never read or write it.
-  // TODO(rules library): define the private state here.
+  // History[0] describes the position the board was set to (move part 0);
+  // each move made pushes the move's code plus the castling rights and
+  // en-passant column of the position after it. Entries from HistoryDepth
+  // on are zero.
+  int32_t History[kHistorySize] = {};
+
+  // Library-private state: callers never read or write it. The bitboards
+  // agree with Squares after every call; the arrays hold one entry per
+  // history level and are zero from HistoryDepth on.
+  uint64_t ByType[6] = {};            // squares of each piece type (bit rank * 8 + file, a1 = 0)
+  uint64_t ByColour[2] = {};          // squares of each side's pieces
+  uint64_t Keys[kHistorySize] = {};   // position key at each level (repetition)
+  uint16_t Clock[kHistorySize] = {};  // halfmove clock at each level
+  uint16_t MoveFlags[kHistorySize] = {};  // result flags of the move that reached the level
+  uint8_t Captured[kHistorySize] = {};    // content byte that move took, 0 for none
 };
 
 // Once at start-up, before any other call. Safe to call more than once.
@@ -111,19 +126,37 @@ int32_t ChessCoord2Move(std::string_view text);
 constexpr int32_t MakeMove(int from, int to, int promotion = 0) {
   return from + to * 128 + promotion * 16384;
 }
-constexpr int MoveFrom(int32_t move) { return move % 128; }
-constexpr int MoveTo(int32_t move) { return (move / 128) % 128; }
-constexpr int MovePromotion(int32_t move) { return (move / 16384) % 4; }
-constexpr int MoveCastling(int32_t move) { return (move / 65536) % 16; }
-constexpr int MoveEnPassant(int32_t move) { return (move / 1048576) % 16; }
+constexpr int MoveFrom(int32_t move) {
+  return move % 128;
+}
+constexpr int MoveTo(int32_t move) {
+  return (move / 128) % 128;
+}
+constexpr int MovePromotion(int32_t move) {
+  return (move / 16384) % 4;
+}
+constexpr int MoveCastling(int32_t move) {
+  return (move / 65536) % 16;
+}
+constexpr int MoveEnPassant(int32_t move) {
+  return (move / 1048576) % 16;
+}
 
 constexpr bool IsBoardSquare(int square) {
   return square >= 0 && square < 128 && (square % 16) >= 4 && (square % 16) <= 11;
 }
-constexpr char FileLetter(int square) { return static_cast<char>('a' + square % 16 - 4); }
-constexpr char RankDigit(int square) { return static_cast<char>('8' - square / 16); }
-constexpr int SquareAt(int column, int row) { return row * 16 + column; }
-constexpr int MirrorSquare(int square) { return 127 - square; }
+constexpr char FileLetter(int square) {
+  return static_cast<char>('a' + square % 16 - 4);
+}
+constexpr char RankDigit(int square) {
+  return static_cast<char>('8' - square / 16);
+}
+constexpr int SquareAt(int column, int row) {
+  return row * 16 + column;
+}
+constexpr int MirrorSquare(int square) {
+  return 127 - square;
+}
 
 // The opening table: loaded once at start-up, searched by the game record,
 // owned by the application object.
