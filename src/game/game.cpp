@@ -33,6 +33,9 @@ void Game::SetLinks(GameView* view, EngineLink* engine, PlayLink* play) {
 }
 
 bool Game::ApplyMove(int32_t move, int mode, int nag) {
+  // The board holds at most kMaxPlies moves: at the limit it cannot even
+  // try one more, so the limit is reported before the move is tested.
+  if (CurPly >= kMaxPlies) return RefuseAtLimit(mode);
   int flags = 0;
   if (!ChessTryMove(Board, flags, move)) {
     if (mode == kModeTyped || mode == kModeEngine || (mode == kModeClick && (flags & kFlagOwnPiece)))
@@ -48,11 +51,7 @@ bool Game::ApplyMove(int32_t move, int mode, int nag) {
     TruncateGame();
   }
 
-  if (MoveNumber >= kMoveNumberLimit || LastPly >= kMaxPlies) {
-    if (mode != kModeSilent)
-      ui_.MessageBoxWithIcon("Counter limit exceeded.", MsgButtons::Ok, {}, MsgIcon::Warning);
-    return false;
-  }
+  if (MoveNumber >= kMoveNumberLimit || LastPly >= kMaxPlies) return RefuseAtLimit(mode);
 
   play_->MoveRecorded(EndSide);
   LastMoveTime = play_->Now();
@@ -126,6 +125,12 @@ void Game::ReportEndOfGame(int flags, int mode) {
     }
     play_->AnnounceResult(message, MsgIcon::Draw);
   }
+}
+
+bool Game::RefuseAtLimit(int mode) {
+  if (mode != kModeSilent)
+    ui_.MessageBoxWithIcon("Counter limit exceeded.", MsgButtons::Ok, {}, MsgIcon::Warning);
+  return false;
 }
 
 bool Game::AskToClearLaterMoves() {

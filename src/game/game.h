@@ -62,6 +62,7 @@ class Game : public GameRecord {
   Gateways& ui() const { return ui_; }
 
  private:
+  bool RefuseAtLimit(int mode);
   void RedrawMoveSquares(int32_t move, int flags, int moverSide);
   void ReportEndOfGame(int flags, int mode);
 

@@ -1,5 +1,6 @@
 #include "shell/text_utils.h"
 
+#include <QStringList>
 #include <cfenv>
 #include <cmath>
 #include <cstdlib>

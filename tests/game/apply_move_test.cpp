@@ -25,7 +25,7 @@ TEST_F(GameTest, CheckAndMateMarksAreAppended) {
   EXPECT_EQ(play.gameEnds, 1);
   EXPECT_EQ(play.announcements, QStringList({"White wins."}));
   EXPECT_EQ(play.icons, std::vector<MsgIcon>({MsgIcon::Win}));
-  EXPECT_EQ(game.MatedKingSquare, 4 + 4);  // e8
+  EXPECT_EQ(game.MatedKingSquare, Sq("e8"));
 }
 
 TEST_F(GameTest, MateByTheComputerAnnouncesALoss) {
@@ -65,9 +65,9 @@ TEST_F(GameTest, SoundsAreChosenByTheMoveFlags) {
 }
 
 TEST_F(GameTest, RefusedMovesSoundOnlyWhereTheUserShouldHearThem) {
-  const int32_t illegal = MakeMove(0x64 /* e2 */, 0x34 /* e5 */);
-  EXPECT_FALSE(game.ApplyMove(illegal, kModeClick, 0));   // own piece: flag 0x200
-  EXPECT_FALSE(game.ApplyMove(MakeMove(0x44, 0x34), kModeClick, 0));  // empty from-square
+  const int32_t illegal = MakeMove(Sq("e2"), Sq("e5"));
+  EXPECT_FALSE(game.ApplyMove(illegal, kModeClick, 0));                  // own piece: flag 0x200
+  EXPECT_FALSE(game.ApplyMove(MakeMove(Sq("e4"), Sq("e5")), kModeClick, 0));  // nothing on e4
   EXPECT_FALSE(game.ApplyMove(0, kModeTyped, 0));
   EXPECT_FALSE(game.ApplyMove(illegal, kModeSilent, 0));
   EXPECT_EQ(ui.sounds, QStringList({"ILLEGAL", "ILLEGAL"}));
@@ -100,7 +100,7 @@ TEST_F(GameTest, ThePlyLimitRefusesFurtherMoves) {
   }
   EXPECT_EQ(game.LastPly, 1023);
   EXPECT_EQ(game.GameResult, 2);  // repetition ended the game long ago; moves still count
-  const int32_t next = ChessAlg2Move(game.Board, "Nf6");
+  const int32_t next = ChessAlg2Move(game.Board, "Ng8");
   EXPECT_FALSE(game.ApplyMove(next, kModeSilent, 0));
   EXPECT_TRUE(ui.messages.empty());
   EXPECT_FALSE(game.ApplyMove(next, kModeClick, 0));
@@ -125,15 +125,15 @@ TEST_F(GameTest, SteppingBackRestoresCastlingAndEnPassant) {
   Play({"exd6", "O-O", "O-O-O"});
   view.drawn.clear();
   game.StepBack();  // White's long castling: rook back from d1 to a1
-  EXPECT_EQ(game.Board.Squares[0x74], 8 + 2);  // a1 rook
-  EXPECT_EQ(game.Board.Squares[0x77], 0);      // d1 empty
-  EXPECT_NE(std::find(view.drawn.begin(), view.drawn.end(), 0x74), view.drawn.end());
-  EXPECT_NE(std::find(view.drawn.begin(), view.drawn.end(), 0x77), view.drawn.end());
+  EXPECT_EQ(game.Board.Squares[Sq("a1")], 8 + 2);
+  EXPECT_EQ(game.Board.Squares[Sq("d1")], 0);
+  EXPECT_TRUE(view.Drew(Sq("a1")));
+  EXPECT_TRUE(view.Drew(Sq("d1")));
   game.StepBack();
   view.drawn.clear();
   game.StepBack();  // the en-passant capture: the Black pawn returns to d5
-  EXPECT_EQ(game.Board.Squares[0x37], 16 + 5);
-  EXPECT_NE(std::find(view.drawn.begin(), view.drawn.end(), 0x37), view.drawn.end());
+  EXPECT_EQ(game.Board.Squares[Sq("d5")], 16 + 5);
+  EXPECT_TRUE(view.Drew(Sq("d5")));
   EXPECT_EQ(ChessBoard2Fen(game.Board), start);
   EXPECT_EQ(game.CurPly, 0);
   EXPECT_EQ(game.SideToMove, 0);
@@ -147,7 +147,7 @@ TEST_F(GameTest, StepForwardAnimatesShownMovesUnlessBlindfold) {
   settings.MoveDelay = 3;
   Play({"e4"});
   ASSERT_EQ(view.animations.size(), 1u);
-  EXPECT_EQ(view.animations[0], (std::array<int, 3>{0x64, 0x44, 12}));
+  EXPECT_EQ(view.animations[0], (std::array<int, 3>{Sq("e2"), Sq("e4"), 12}));
   settings.Blindfold = true;
   Play({"e5"});
   Play({"Nf3"}, kModeSilent);
@@ -160,7 +160,7 @@ TEST_F(GameTest, DemonstrationStepsPlaySoundsAndMarkTheMatedKing) {
   ui.sounds.clear();
   for (int i = 0; i < 4; ++i) game.StepForward(0, true);
   EXPECT_EQ(ui.sounds, QStringList({"MOVE2", "MOVE2", "MOVE2", "LOSS"}));
-  EXPECT_EQ(view.matedDrawn, std::vector<int>({0x74}));  // e1
+  EXPECT_EQ(view.matedDrawn, std::vector<int>({Sq("e1")}));
 }
 
 }  // namespace

@@ -6,10 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <algorithm>
 #include <vector>
 
 #include "fake_gateways.h"
 #include "game/game.h"
+
+// Board square of a name such as "e4".
+constexpr int Sq(const char* name) { return (8 - (name[1] - '0')) * 16 + (name[0] - 'a') + 4; }
 
 class RecordingView : public GameView {
  public:
@@ -29,6 +33,10 @@ class RecordingView : public GameView {
   void RefreshGameView(bool) override { ++viewRefreshes; }
   void SetSaveEnabled(bool enabled) override { saveEnabled = enabled; }
   void RefreshOpeningLabel() override { ++openingRefreshes; }
+
+  bool Drew(int square) const {
+    return std::find(drawn.begin(), drawn.end(), square) != drawn.end();
+  }
 
   QStringList lines{"==Start=="};
   std::vector<int> drawn;
