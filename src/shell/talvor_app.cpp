@@ -53,7 +53,10 @@ TalvorApp::TalvorApp(const AppPaths& appPaths, const QStringList& arguments, Gat
       AppDir(appPaths.appDir),
       ui(ChooseGateways(given, desktopGateways_, appPaths.appDir)),
       game(settings, ui, eco),
-      arguments_(arguments) {}
+      arguments_(arguments) {
+  tickTimer_.setInterval(100);  // ten passes a second while something needs them
+  QObject::connect(&tickTimer_, &QTimer::timeout, [this] { PlayTick(); });
+}
 
 TalvorApp::~TalvorApp() {
   game.SetLinks(nullptr, nullptr, nullptr);

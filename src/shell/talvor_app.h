@@ -8,7 +8,10 @@
 #include <QSettings>
 #include <QString>
 #include <QStringList>
+#include <QTimer>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "game/game.h"
 #include "shell/main_loop.h"
@@ -52,6 +55,15 @@ class TalvorApp : public GameView {
 
   bool ComputerPlays(int side) const;
 
+  // The play tick. Parts add their steps in the order they must run (clock,
+  // demonstration, the computer's turn, music), each with an optional test
+  // of whether it needs the timer to keep running (a running clock, a
+  // demonstration, a computer move still to start).
+  void AddTickStep(std::function<void()> step, std::function<bool()> needsTimer = {});
+  // Runs one pass soon, once (after a move, a new game, a side change...).
+  void ScheduleTick();
+  void PlayTick();
+
   const AppPaths paths;
   const QString AppDir;
   bool IsSecondInstance = false;
@@ -84,6 +96,13 @@ class TalvorApp : public GameView {
   std::unique_ptr<Gateways> desktopGateways_;
   std::unique_ptr<QSettings> store_;
   std::unique_ptr<QLockFile> instanceLock_;
+  void UpdateTickTimer();
+  void ScheduleTickLater();
+
   QStringList arguments_;
+  std::vector<std::function<void()>> tickSteps_;
+  std::vector<std::function<bool()>> tickNeeds_;
+  QTimer tickTimer_;
+  bool tickPending_ = false;
   bool syncingList_ = false;  // the program itself is changing the move list
 };

@@ -110,6 +110,7 @@ void TalvorApp::RefreshGameView(bool) {
   syncingList_ = false;
   w.cmbAnnotation->setCurrentIndex(atStart ? 0 : game.GameNags[game.CurPly]);
   w.cmbAnnotation->setEnabled(!atStart);
+  ScheduleTick();  // the shown position changed: the engine may have to start
 }
 
 void TalvorApp::RefreshCaption() {
