@@ -22,6 +22,7 @@
 #include "board/promotion_dialog.h"
 #include "files/position_file.h"
 #include "game/titles.h"
+#include "play/play.h"
 #include "shell/command_line.h"
 #include "shell/desktop_gateways.h"
 #include "shell/main_window.h"
@@ -84,7 +85,8 @@ void TalvorApp::Start() {
   pictures = std::make_unique<PiecePictures>(AppDir + "IMAGES/");
   window = std::make_unique<MainWindow>(*pictures, loop, AppDir + "IMAGES/");
   input = std::make_unique<MoveInput>(game, ui, [this](int side) { return PromotionChoice(side); });
-  game.SetLinks(this, nullptr, nullptr);
+  CreatePlay();
+  game.SetLinks(this, nullptr, play.get());
   ApplyStartupView();
   ConnectCommands();
 
@@ -92,6 +94,7 @@ void TalvorApp::Start() {
   if (!IsSecondInstance) window->move(Pixels(settings.Left), Pixels(settings.Top));
   window->show();
   window->txtMove->setFocus();
+  if (startedEmptyGame_) RequestNewGame();
 }
 
 void TalvorApp::ApplyStartupView() {
@@ -131,6 +134,7 @@ void TalvorApp::ActOnCommandLine() {
       RedrawBoard();
       RefreshGamePanel();
       RefreshGameView(false);
+      startedEmptyGame_ = true;
   }
 }
 

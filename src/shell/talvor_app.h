@@ -13,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "game/clocks.h"
 #include "game/game.h"
 #include "shell/main_loop.h"
 #include "shell/settings.h"
@@ -20,6 +21,8 @@
 class MainWindow;
 class MoveInput;
 class PiecePictures;
+class Play;
+class PlayHost;
 
 struct AppPaths {
   QString appDir;        // the program folder, ending with "/": data files are read from it
@@ -54,12 +57,17 @@ class TalvorApp : public GameView {
   void ResetViewForNewGame() override;
 
   bool ComputerPlays(int side) const;
+  // The New Game command: the Startup dialog, or a game in the play mode.
+  void RequestNewGame();
 
   // The play tick. Parts add their steps in the order they must run (clock,
   // demonstration, the computer's turn, music), each with an optional test
   // of whether it needs the timer to keep running (a running clock, a
-  // demonstration, a computer move still to start).
-  void AddTickStep(std::function<void()> step, std::function<bool()> needsTimer = {});
+  // demonstration, a computer move still to start). A step that runs
+  // during waits also runs while a blocking wait paints the window (the
+  // clock keeps counting then); it must not re-enter the game.
+  void AddTickStep(std::function<void()> step, std::function<bool()> needsTimer = {},
+                   bool runsDuringWaits = false);
   // Runs one pass soon, once (after a move, a new game, a side change...).
   void ScheduleTick();
   void PlayTick();
@@ -76,12 +84,16 @@ class TalvorApp : public GameView {
   std::unique_ptr<PiecePictures> pictures;
   std::unique_ptr<MainWindow> window;
   std::unique_ptr<MoveInput> input;
+  Clocks clocks;
+  std::unique_ptr<Play> play;
   // The move whose two squares are drawn highlighted, 0 when none.
   int32_t LastMoveShown = 0;
 
  private:
   void ApplyStartupView();
   void ConnectCommands();
+  void CreatePlay();
+  void ConnectPlayCommands();
   void ActOnCommandLine();
   bool Unload();
   void Rotate();
@@ -96,13 +108,16 @@ class TalvorApp : public GameView {
   std::unique_ptr<Gateways> desktopGateways_;
   std::unique_ptr<QSettings> store_;
   std::unique_ptr<QLockFile> instanceLock_;
+  std::unique_ptr<PlayHost> playHost_;
   void UpdateTickTimer();
   void ScheduleTickLater();
 
   QStringList arguments_;
   std::vector<std::function<void()>> tickSteps_;
   std::vector<std::function<bool()>> tickNeeds_;
+  std::vector<bool> tickDuringWaits_;
   QTimer tickTimer_;
   bool tickPending_ = false;
   bool syncingList_ = false;  // the program itself is changing the move list
+  bool startedEmptyGame_ = false;  // the command line left a new, empty game
 };

@@ -57,6 +57,8 @@ void TalvorApp::ConnectCommands() {
   QObject::connect(w.txtComment, &QPlainTextEdit::textChanged, &w,
                    [this] { game.SetComment(window->txtComment->toPlainText()); });
 
+  ConnectPlayCommands();
+
   w.onClose = [this] { return Unload(); };
   w.onResize = [this] { KeepOnTop(window.get(), settings.TopMost); };
 }

@@ -4,8 +4,10 @@
 // after any change that may start the engine; an idle program sleeps.
 #include "shell/talvor_app.h"
 
-void TalvorApp::AddTickStep(std::function<void()> step, std::function<bool()> needsTimer) {
+void TalvorApp::AddTickStep(std::function<void()> step, std::function<bool()> needsTimer,
+                            bool runsDuringWaits) {
   tickSteps_.push_back(std::move(step));
+  tickDuringWaits_.push_back(runsDuringWaits);
   if (needsTimer) tickNeeds_.push_back(std::move(needsTimer));
 }
 
@@ -22,6 +24,8 @@ void TalvorApp::ScheduleTick() {
 void TalvorApp::PlayTick() {
   // Nothing re-enters the game while a blocking wait paints the window.
   if (loop.InWait()) {
+    for (size_t i = 0; i < tickSteps_.size(); ++i)
+      if (tickDuringWaits_[i]) tickSteps_[i]();
     ScheduleTickLater();
     return;
   }

@@ -14,6 +14,7 @@
 #include "board/move_input.h"
 #include "board/piece_pictures.h"
 #include "game/titles.h"
+#include "play/play.h"
 #include "shell/main_window.h"
 #include "shell/talvor_app.h"
 
@@ -70,6 +71,8 @@ void TalvorApp::RefreshGamePanel() {
   w.lblResult->setText(PlayersTitle(game));
   w.lblSiteDate->setText(SiteDateTitle(game));
   w.lblOpen->setText(OpeningTitle(game));
+  play->ShowClock(0);
+  play->ShowClock(1);
 }
 
 void TalvorApp::RefreshGameView(bool) {
@@ -99,11 +102,14 @@ void TalvorApp::RefreshGameView(bool) {
     action->setEnabled(!atStart);
   for (QAction* action : {w.menus.mnMoveForward, w.menus.mnMoveEnd}) action->setEnabled(!atEnd);
   w.menus.mnMoveRetract->setEnabled(atEnd && !atStart);
+  if (atEnd) play->EndDemo();
 
   if (w.txtComment->toPlainText() != game.GameComments[game.CurPly])
     w.txtComment->setPlainText(game.GameComments[game.CurPly]);
   w.setWindowIcon(
       QIcon(AppDir + (game.EndSide == 0 ? "IMAGES/FORMWHITE.svg" : "IMAGES/FORMBLACK.svg")));
+  w.menus.mnMoveDraw->setEnabled(play->UserToMove());
+  w.menus.mnMoveResign->setEnabled(play->UserToMove());
 
   syncingList_ = true;
   w.lstMoveText->setCurrentRow(game.CurPly);

@@ -14,7 +14,7 @@ TEST_F(AppTest, ClickingAPieceAndItsTargetPlaysTheMove) {
   Launch();
   Click("e2");
   EXPECT_EQ(app->input->SelectedSquare, Sq("e2"));
-  EXPECT_EQ(ui.sounds, QStringList({"CLICK"}));
+  EXPECT_EQ(ui.sounds, QStringList({"NEWGAME", "CLICK"}));
   Click("e4");
   EXPECT_EQ(Lines(), QStringList({"==Start==", "1.e4"}));
   EXPECT_EQ(app->input->SelectedSquare, 0);
@@ -28,10 +28,10 @@ TEST_F(AppTest, ClickingAPieceAndItsTargetPlaysTheMove) {
 TEST_F(AppTest, ARefusedClickKeepsTheSelectionAndAnEmptySquareAloneDoesNothing) {
   Launch();
   Click("e5");
-  EXPECT_TRUE(ui.sounds.isEmpty());
+  EXPECT_EQ(ui.sounds, QStringList({"NEWGAME"}));
   Click("g1");
   Click("g3");  // no knight move
-  EXPECT_EQ(ui.sounds, QStringList({"CLICK", "ILLEGAL"}));
+  EXPECT_EQ(ui.sounds, QStringList({"NEWGAME", "CLICK", "ILLEGAL"}));
   EXPECT_EQ(app->input->SelectedSquare, Sq("g1"));
   Click("b1");  // another own piece takes the selection
   EXPECT_EQ(app->input->SelectedSquare, Sq("b1"));
@@ -46,6 +46,7 @@ TEST_F(AppTest, APromotionByClickAsksForThePieceOnlyWhenLegal) {
   EXPECT_EQ(app->input->SelectedSquare, Sq("a7"));
   WhenDialogOpens<PromotionDialog>(
       [](PromotionDialog* dialog) { dialog->findChild<QToolButton*>("btnPiece(3)")->click(); });
+  ui.answers.push_back(MsgAnswer::No);  // no other game after the drawn ending
   Click("b8");  // the capture promotes: the dialog asks, the knight is chosen
   EXPECT_EQ(Lines(), QStringList({"==Start==", "1.axb8=N"}));
   EXPECT_EQ(app->game.Board.Squares[Sq("b8")], 8 + 4);
@@ -81,7 +82,7 @@ TEST_F(AppTest, TypedMovesArePlayedAndTheBoxIsAlwaysEmptied) {
   QTest::keyClicks(box, "xyz");
   QTest::keyClick(box, Qt::Key_Return);
   EXPECT_TRUE(box->text().isEmpty());
-  EXPECT_EQ(ui.sounds, QStringList({"MOVE", "ILLEGAL"}));
+  EXPECT_EQ(ui.sounds, QStringList({"NEWGAME", "MOVE", "ILLEGAL"}));
   EXPECT_EQ(Lines().size(), 2);
 }
 

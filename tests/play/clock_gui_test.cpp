@@ -1,0 +1,2 @@
+#include "app_fixture.h"
+#include "play/play.h"
