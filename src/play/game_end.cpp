@@ -19,10 +19,3 @@ QString GameEndSound(MsgIcon icon) {
   if (icon == MsgIcon::Loss) return "LOSS";
   return "DRAW";
 }
-
-ReplyDecision DecideEngineReply(bool resigns, bool offersDraw, bool allowResign,
-                                bool userOfferedDraw) {
-  if (resigns && allowResign) return {EngineReply::Resign, false};
-  if (offersDraw && userOfferedDraw) return {EngineReply::AcceptDraw, false};
-  return {EngineReply::PlayMove, offersDraw && allowResign};
-}

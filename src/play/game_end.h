@@ -1,6 +1,5 @@
-// The texts and choices at the end of a game: resignations, fallen flags,
-// draw offers, the sound of an announcement, and what to do with an
-// engine's reply that carries " resign" or " draw".
+// The texts at the end of a game: resignations, fallen flags, draw offers
+// and the sound of an announcement.
 #pragma once
 
 #include <QString>
@@ -18,14 +17,3 @@ QString GameEndSound(MsgIcon icon);
 
 inline constexpr const char* kResignQuestion = "Do you really want to resign?";
 inline constexpr const char* kDrawNotAvailable = "Sorry, this feature is not available yet.";
-
-// An engine's best move in a game: it resigns, it accepts the standing draw
-// offer, or the move is played (and then, perhaps, a draw is offered).
-enum class EngineReply { Resign, AcceptDraw, PlayMove };
-struct ReplyDecision {
-  EngineReply action = EngineReply::PlayMove;
-  bool offerDrawAfterMove = false;
-};
-// resigns / offersDraw: the best-move line ended with " resign" / " draw".
-ReplyDecision DecideEngineReply(bool resigns, bool offersDraw, bool allowResign,
-                                bool userOfferedDraw);

@@ -4,6 +4,7 @@
 // brings the screen in line with the game (it is the game's view).
 #pragma once
 
+#include <QList>
 #include <QLockFile>
 #include <QSettings>
 #include <QString>
@@ -13,11 +14,14 @@
 #include <memory>
 #include <vector>
 
+#include "engine/engine_events.h"
 #include "game/clocks.h"
 #include "game/game.h"
 #include "shell/main_loop.h"
 #include "shell/settings.h"
 
+class Engine;
+class QAction;
 class MainWindow;
 class MoveInput;
 class PiecePictures;
@@ -30,7 +34,7 @@ struct AppPaths {
   QString dataDir;       // the per-user data folder, ending with "/"
 };
 
-class TalvorApp : public GameView {
+class TalvorApp : public GameView, public EngineEvents {
  public:
   // ui: the gateways to use; null for the desktop's.
   TalvorApp(const AppPaths& paths, const QStringList& arguments, Gateways* ui = nullptr);
@@ -59,6 +63,22 @@ class TalvorApp : public GameView {
   bool ComputerPlays(int side) const;
   // The New Game command: the Startup dialog, or a game in the play mode.
   void RequestNewGame();
+  // Before the game is replaced: false when the user keeps it (the save
+  // prompt was cancelled).
+  bool AllowReplacingGame();
+
+  // EngineEvents (talvor_engine.cpp)
+  void SetThinkingUi(bool thinking) override;
+  void EnableEngineUi(bool enabled) override;
+  void ShowEngineFlags() override;
+  void SetStatusPanel(StatusPanel panel, const QString& text) override;
+  void FocusMainWindow() override;
+  void RequestTick() override;
+  void SidesChanged() override;
+  // EngineEvents of the play rules (talvor_play.cpp)
+  void ResignSideToMove() override;
+  void AgreeDraw() override;
+  void HandleEngineDrawOffer() override;
 
   // The play tick. Parts add their steps in the order they must run (clock,
   // demonstration, the computer's turn, music), each with an optional test
@@ -85,6 +105,7 @@ class TalvorApp : public GameView {
   std::unique_ptr<MainWindow> window;
   std::unique_ptr<MoveInput> input;
   Clocks clocks;
+  std::unique_ptr<Engine> engine;
   std::unique_ptr<Play> play;
   // The move whose two squares are drawn highlighted, 0 when none.
   int32_t LastMoveShown = 0;
@@ -92,6 +113,8 @@ class TalvorApp : public GameView {
  private:
   void ApplyStartupView();
   void ConnectCommands();
+  void ConnectEngineCommands();
+  void ShowEngineSettings();
   void CreatePlay();
   void ConnectPlayCommands();
   void ActOnCommandLine();
@@ -119,5 +142,6 @@ class TalvorApp : public GameView {
   QTimer tickTimer_;
   bool tickPending_ = false;
   bool syncingList_ = false;  // the program itself is changing the move list
+  QList<QAction*> restAfterSearch_;  // commands resting while the engine searches
   bool startedEmptyGame_ = false;  // the command line left a new, empty game
 };

@@ -41,6 +41,10 @@ void TalvorApp::ConnectCommands() {
   on(m.mnOptionsCoordinates, [this] { ToggleCoordinates(); });
   on(m.mnOptionsStatusBar, [this] { ToggleStatusBar(); });
   on(m.mnOptionsTopMost, [this] { ToggleTopMost(); });
+  // The play tick runs its steps in the order they were added: the play
+  // rules' clock and demonstration steps come before the computer's turn.
+  ConnectPlayCommands();
+  ConnectEngineCommands();
 
   QObject::connect(w.board, &BoardView::SquarePressed, &w, [this](int index) {
     input->ClickSquare(ScreenToSquare(index, window->board->Flipped()));
@@ -56,8 +60,6 @@ void TalvorApp::ConnectCommands() {
                    [this](int index) { game.SetAnnotation(index); });
   QObject::connect(w.txtComment, &QPlainTextEdit::textChanged, &w,
                    [this] { game.SetComment(window->txtComment->toPlainText()); });
-
-  ConnectPlayCommands();
 
   w.onClose = [this] { return Unload(); };
   w.onResize = [this] { KeepOnTop(window.get(), settings.TopMost); };

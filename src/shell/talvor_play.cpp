@@ -5,6 +5,7 @@
 #include <QMenu>
 
 #include "board/board_view.h"
+#include "engine/engine.h"
 #include "play/play.h"
 #include "shell/main_window.h"
 #include "shell/talvor_app.h"
@@ -36,21 +37,37 @@ class AppPlayHost : public PlayHost {
   void ShowDemoMode(bool on) override { app_.window->menus.mnTalvorPlay->setChecked(on); }
   void ScheduleTick() override { app_.ScheduleTick(); }
 
-  bool EngineLoaded() const override { return false; }
-  void HaltEngine() override {}
-  void HoldEngine() override {}
-  void EngineAnswered() override {}
-  ComputerSides Sides() const override { return sides_; }
-  void SetSides(ComputerSides sides) override { sides_ = sides; }
-  void SetPonder(bool, bool) override {}
-  QString EngineName(int) const override { return {}; }
-  void SetUserOfferedDraw(bool) override {}
+  bool EngineLoaded() const override { return engine().EngineState > kEngineNone; }
+  void HaltEngine() override { engine().HaltEngine(); }
+  void HoldEngine() override { engine().EngineState = kEngineHalted; }
+  void EngineAnswered() override {
+    // The engine's reply ended its search: halting it now must not send
+    // "stop" and then wait in vain for a second reply.
+    if (engine().EngineState == kEngineThinking) engine().EngineState = kEngineIdle;
+  }
+  ComputerSides Sides() const override { return {engine().ComputerWhite, engine().ComputerBlack}; }
+  void SetSides(ComputerSides sides) override {
+    engine().ComputerWhite = sides.white;
+    engine().ComputerBlack = sides.black;
+    app_.ShowEngineFlags();
+  }
+  void SetPonder(bool allowed, bool on) override {
+    engine().PonderAllowed = allowed;
+    engine().PonderOn = on;
+    app_.ShowEngineFlags();
+  }
+  QString EngineName(int side) const override {
+    const bool slave = side == 0 ? engine().SlaveWhite : engine().SlaveBlack;
+    return slave ? engine().SlaveIdName : engine().EngineIdName;
+  }
+  void SetUserOfferedDraw(bool offered) override { engine().UserOfferedDraw = offered; }
 
-  bool QuerySaveChanges() override { return true; }
+  bool QuerySaveChanges() override { return app_.AllowReplacingGame(); }
 
  private:
+  Engine& engine() const { return *app_.engine; }
+
   TalvorApp& app_;
-  ComputerSides sides_;
 };
 
 }  // namespace
@@ -81,4 +98,21 @@ void TalvorApp::ConnectPlayCommands() {
 
 void TalvorApp::RequestNewGame() {
   play->RequestNewGame();
+}
+
+bool TalvorApp::AllowReplacingGame() {
+  // The files part's save prompt belongs here; until then nothing is asked.
+  return true;
+}
+
+void TalvorApp::ResignSideToMove() {
+  play->ResignSideToMove();
+}
+
+void TalvorApp::AgreeDraw() {
+  play->AgreeDraw();
+}
+
+void TalvorApp::HandleEngineDrawOffer() {
+  play->HandleEngineDrawOffer();
 }

@@ -123,26 +123,4 @@ TEST(GameEnd, TextsAndSounds) {
   EXPECT_EQ(GameEndSound(MsgIcon::Information), "DRAW");
 }
 
-TEST(GameEnd, TheEngineRepliesAreDecidedInOrder) {
-  struct Row {
-    bool resigns, offersDraw, allowResign, userOffered;
-    EngineReply action;
-    bool offerAfter;
-  } rows[] = {
-      {true, false, true, false, EngineReply::Resign, false},
-      {true, false, false, false, EngineReply::PlayMove, false},  // resigning not allowed
-      {false, true, true, true, EngineReply::AcceptDraw, false},
-      {false, true, false, true, EngineReply::AcceptDraw, false},  // accepting is always allowed
-      {false, true, true, false, EngineReply::PlayMove, true},
-      {false, true, false, false, EngineReply::PlayMove, false},
-      {false, false, true, true, EngineReply::PlayMove, false},
-  };
-  for (const Row& row : rows) {
-    const ReplyDecision decision =
-        DecideEngineReply(row.resigns, row.offersDraw, row.allowResign, row.userOffered);
-    EXPECT_EQ(decision.action, row.action);
-    EXPECT_EQ(decision.offerDrawAfterMove, row.offerAfter);
-  }
-}
-
 }  // namespace
