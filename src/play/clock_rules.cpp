@@ -41,7 +41,7 @@ bool ApplyPerMoveRule(Clocks& clocks, int side, const Settings& settings) {
         std::clamp(clocks.TimeLeft[side] + settings.IncTime, 0, kMaxClockSeconds);
     return true;
   }
-  if (--clocks.MovesToGo[side] > 0) return false;
+  if (--clocks.MovesToGo[side] > 0) return true;
   clocks.TimeLeft[side] = settings.InitTime * 60;
   clocks.MovesToGo[side] = settings.IncMove;
   return true;

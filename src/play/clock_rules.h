@@ -24,7 +24,8 @@ bool ClocksShouldRun(int level, bool computerPlaysEitherSide);
 // The rule for the side that has just moved, applied only while the clocks
 // run and its flag stands: an increment (kept within 0..8 hours), or the
 // count of the period, which restarts with full time when it runs out.
-// Returns true when the side's clock shows something new.
+// Returns true when the rule applied (the side's panel then shows the new
+// time or the new count of moves).
 bool ApplyPerMoveRule(Clocks& clocks, int side, const Settings& settings);
 
 struct ChargeResult {

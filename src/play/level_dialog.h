@@ -17,6 +17,8 @@ class QRadioButton;
 class SpinButton;
 
 class LevelDialog : public QDialog {
+  Q_OBJECT
+
  public:
   LevelDialog(Settings& settings, Gateways& ui, QWidget* parent);
 

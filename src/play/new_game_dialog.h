@@ -13,6 +13,8 @@ class QPushButton;
 class QRadioButton;
 
 class NewGameDialog : public QDialog {
+  Q_OBJECT
+
  public:
   // level: the current level; color: the user's colour to pre-select
   // (StartupColor); showNew: the "Always Show" setting.

@@ -107,7 +107,7 @@ TEST(PerMoveRule, APeriodRestartsWithFullTimeWithoutCarryingTheRest) {
   const Settings settings = TimeControl(5, false, 2, 1);
   Clocks clocks = Running(settings);
   clocks.TimeLeft[0] = 200;
-  EXPECT_FALSE(ApplyPerMoveRule(clocks, 0, settings));
+  EXPECT_TRUE(ApplyPerMoveRule(clocks, 0, settings));
   EXPECT_EQ(clocks.MovesToGo[0], 1);
   EXPECT_EQ(clocks.TimeLeft[0], 200);
   EXPECT_TRUE(ApplyPerMoveRule(clocks, 0, settings));
