@@ -15,6 +15,8 @@
 //   flood <count>    info lines at about 100,000 a second
 //   garbage <bytes>  random bytes (NUL, CR, invalid UTF-8) and a LF
 //   bigline <bytes>  one "info string" line of that many bytes
+//   timed <text>     one line; the steady-clock time (ns) it was written at
+//                    is appended to <record>.times (for benchmarks)
 #include <unistd.h>
 
 #include <chrono>
@@ -58,6 +60,8 @@ void Out(const std::string& text) {
   for (;;) pause();
 }
 
+std::string gTimesPath;
+
 void Run(const std::string& action) {
   const auto space = action.find(' ');
   const std::string verb = action.substr(0, space);
@@ -93,6 +97,14 @@ void Run(const std::string& action) {
     std::string bytes;
     for (long i = std::atol(arg.c_str()); i > 0; --i) bytes += static_cast<char>(random() & 0xff);
     Out(bytes + "\n");
+  } else if (verb == "timed") {
+    std::fflush(stdout);
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    Out(arg + "\n");
+    std::fflush(stdout);
+    if (!gTimesPath.empty())
+      std::ofstream(gTimesPath, std::ios::app)
+          << std::chrono::duration_cast<std::chrono::nanoseconds>(now).count() << "\n";
   } else if (verb == "bigline") {
     Out("info string " + std::string(std::atol(arg.c_str()), 'x') + "\n");
   }
@@ -110,6 +122,7 @@ int main(int argc, char* argv[]) {
   if (!record.empty()) {
     log.open(record, std::ios::app);
     std::ofstream(record + ".pid") << getpid() << "\n";
+    gTimesPath = record + ".times";
   }
 
   const auto handle = [&](const std::string& line) {
