@@ -8,6 +8,11 @@
 
 namespace {
 
+// The computer plays Black.
+void ComputerBlack(QSettings& store) {
+  store.setValue("Options/EnginePlay", "2");
+}
+
 QStringList Texts(const std::vector<ShownMessage>& messages) {
   QStringList texts;
   for (const ShownMessage& message : messages) texts << message.text;
@@ -15,8 +20,10 @@ QStringList Texts(const std::vector<ShownMessage>& messages) {
 }
 
 TEST_F(EngineTest, AResignationIsPlayedAsAMoveWhenResigningIsNotAllowed) {
-  LaunchWithTestEngine("on go\nprint bestmove e7e5 resign\n",
-                       [](QSettings& store) { store.setValue("Options/AllowResign", "0"); });
+  LaunchWithTestEngine("on go\nprint bestmove e7e5 resign\n", [](QSettings& store) {
+    ComputerBlack(store);
+    store.setValue("Options/AllowResign", "0");
+  });
   ASSERT_TRUE(engine().ComputerBlack);
   app->input->TypedMove("e4");
   ASSERT_TRUE(QTest::qWaitFor([&] { return app->game.LastPly == 2; }, 5000));
@@ -26,7 +33,7 @@ TEST_F(EngineTest, AResignationIsPlayedAsAMoveWhenResigningIsNotAllowed) {
 }
 
 TEST_F(EngineTest, TheEngineResignsAndIsNotToldToStopAfterItsAnswer) {
-  LaunchWithTestEngine("on go\nprint bestmove e7e5 resign\n");
+  LaunchWithTestEngine("on go\nprint bestmove e7e5 resign\n", ComputerBlack);
   ui.answers = {MsgAnswer::No};
   app->input->TypedMove("e4");
   QElapsedTimer timer;
@@ -45,7 +52,8 @@ TEST_F(EngineTest, TheEngineResignsAndIsNotToldToStopAfterItsAnswer) {
 TEST_F(EngineTest, OneSidesOfferAcceptedByTheOtherIsAnAgreedDraw) {
   LaunchWithTestEngine(
       "on go draw\nprint bestmove e7e5 draw\n"
-      "on go\nprint bestmove e2e4 draw\n");
+      "on go\nprint bestmove e2e4 draw\n",
+      ComputerBlack);
   ui.answers = {MsgAnswer::No};
   Window().menus.mnEngineWhite->trigger();  // the computer plays both sides
   ASSERT_TRUE(engine().ComputerWhite && engine().ComputerBlack);
@@ -62,7 +70,7 @@ TEST_F(EngineTest, OneSidesOfferAcceptedByTheOtherIsAnAgreedDraw) {
 }
 
 TEST_F(EngineTest, AnOfferToTheUserIsShownAndLapsesWithTheNextMove) {
-  LaunchWithTestEngine("on go\nprint bestmove e7e5 draw\n");
+  LaunchWithTestEngine("on go\nprint bestmove e7e5 draw\n", ComputerBlack);
   app->input->TypedMove("e4");
   ASSERT_TRUE(QTest::qWaitFor([&] { return !ui.messages.empty(); }, 5000));
   EXPECT_EQ(Texts(ui.messages),

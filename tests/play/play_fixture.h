@@ -12,10 +12,14 @@
 
 class PlayTest : public AppTest {
  protected:
-  // Starts the program; the clock then reads fakeNow.
+  // Starts the program in the default play mode, alternation (so the
+  // computer plays Black in the first game); the clock then reads fakeNow.
   void LaunchPlay(const QStringList& arguments = {},
                   const std::function<void(QSettings&)>& prepare = {}) {
-    Launch(arguments, prepare);
+    Launch(arguments, [&](QSettings& store) {
+      store.setValue("Options/EnginePlay", "3");
+      if (prepare) prepare(store);
+    });
     app->play->SetTimeSource([this] { return fakeNow; });
     app->game.LastMoveTime = fakeNow;
   }

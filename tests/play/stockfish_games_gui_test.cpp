@@ -40,6 +40,7 @@ TEST_F(PlayTest, StockfishPlaysItselfAtPeabrainUntilTheGameEnds) {
   Launch();
   ASSERT_TRUE(engine().EngineIdName.startsWith("Stockfish")) << engine().EngineIdName.toStdString();
   ui.answers = {MsgAnswer::No};  // no other game afterwards
+  menus().mnEngineBlack->trigger();
   menus().mnEngineWhite->trigger();
   ASSERT_TRUE(engine().ComputerWhite && engine().ComputerBlack);
   const QString message = WaitForTheEnd(ui, 600);
@@ -62,6 +63,7 @@ TEST_F(PlayTest, StockfishPlaysItselfAtPeabrainUntilTheGameEnds) {
 TEST_F(PlayTest, StockfishPlaysAOneMinuteGameWithIncrementsToItsEnd) {
   Launch({}, TimeControl(1, true, 999, 1));
   ui.answers = {MsgAnswer::No};
+  menus().mnEngineBlack->trigger();
   menus().mnEngineWhite->trigger();
   ASSERT_TRUE(clocks().ClockRunning);
   EXPECT_EQ(Window().down.rule->text(), "Plus 1 sec/move");

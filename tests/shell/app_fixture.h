@@ -27,14 +27,15 @@ class AppTest : public ::testing::Test {
   QString SettingsPath() const { return dir.filePath("settings.ini"); }
 
   // Starts the program with the given command line; prepare may fill the
-  // settings store first (animation and the Startup dialog are off unless
-  // it says otherwise).
+  // settings store first (animation and the Startup dialog are off and the
+  // computer plays no side unless it says otherwise).
   void Launch(const QStringList& arguments = {},
               const std::function<void(QSettings&)>& prepare = {}) {
     {
       QSettings store(SettingsPath(), QSettings::IniFormat);
       store.setValue("Options/MoveDelay", "0");
-      store.setValue("Options/ShowNew", "0");  // no Startup dialog at start-up
+      store.setValue("Options/ShowNew", "0");     // no Startup dialog at start-up
+      store.setValue("Options/EnginePlay", "0");  // and no computer side
       if (prepare) prepare(store);
     }
     app = std::make_unique<TalvorApp>(
