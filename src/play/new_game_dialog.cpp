@@ -39,7 +39,7 @@ NewGameDialog::NewGameDialog(int level, int color, bool showNew, bool topMost, G
   for (int i = 0; i < kNamedLevelCount; ++i) cmbLevel->addItem(NamedLevelName(i));
   cmbLevel->addItem("More...");
   auto* hint = new QLabel(
-      "If you feel 'Pea Brain' still too difficult to you, you can let computer offer you some "
+      "If you feel ''Pea Brain'' still too difficult to you, you can let computer offer you some "
       "odds.",
       frmLevel);
   hint->setWordWrap(true);
@@ -67,7 +67,7 @@ NewGameDialog::NewGameDialog(int level, int color, bool showNew, bool topMost, G
   // program does not have yet.
   optHandicap[4]->setEnabled(false);
 
-  chkShowNew = new QCheckBox("Always Show 'Startup' Dialog", this);
+  chkShowNew = new QCheckBox("Always Show ''Startup'' Dialog", this);
   chkShowNew->setObjectName("chkShowNew");
   btnConfirm = new QPushButton("OK", this);
   btnConfirm->setObjectName("btnConfirm");
