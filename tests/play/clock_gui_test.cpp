@@ -1,5 +1,7 @@
 // The game clocks in the real main window, with the computer playing Black
 // at the clock-timed level and the time source in the test's hands.
+#include <QDialog>
+
 #include "play_fixture.h"
 
 namespace {
@@ -133,6 +135,25 @@ TEST_F(PlayTest, TheClockKeepsCountingDuringABlockingWait) {
   Pass(1.1);
   EXPECT_TRUE(clocks().FlagFell[0]);
   EXPECT_EQ(MessageTexts(), QStringList({"White's flag fell."}));
+}
+
+TEST_F(PlayTest, TheClockCountsWhileAModalDialogIsOpen) {
+  LaunchPlay({}, TimeControl(1, false, 999, 1));
+  app->settings.ShowNew = true;
+  int during = -1;
+  WhenDialogOpens<QDialog>([&](QDialog* dialog) {
+    // The user ponders the Startup dialog: the tick keeps running under it,
+    // one second charged per pass at most.
+    fakeNow += 1.1;
+    QTest::qWait(350);
+    fakeNow += 1.1;
+    QTest::qWait(350);
+    during = clocks().TimeLeft[0];
+    dialog->reject();
+  });
+  app->RequestNewGame();
+  EXPECT_EQ(during, 58);
+  EXPECT_EQ(Window().down.value->text(), "00:00:58");
 }
 
 TEST_F(PlayTest, ANewGameResetsTheClocksAndStopsThem) {

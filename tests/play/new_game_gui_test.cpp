@@ -32,6 +32,17 @@ TEST_F(PlayTest, AlternationGivesTheComputerBlackWhiteAndBlack) {
   EXPECT_EQ(ui.sounds.count("NEWGAME"), 3);
 }
 
+TEST_F(PlayTest, WithoutAnEngineANewGameKeepsTheSidesAsTheyWere) {
+  LaunchPlay();
+  ASSERT_TRUE(engine().ComputerBlack);
+  engine().UnloadEngine();
+  ui.sounds.clear();
+  app->RequestNewGame();
+  EXPECT_EQ(ui.sounds, QStringList({"NEWGAME"}));
+  EXPECT_FALSE(engine().ComputerWhite);
+  EXPECT_TRUE(engine().ComputerBlack);
+}
+
 TEST_F(PlayTest, PlayerNamesCarryTheEnginesNameAndTheLevel) {
   LaunchPlay({}, [](QSettings& store) { store.setValue("Timer/Depth", "-2"); });
   EXPECT_EQ(app->game.TagWhite, "Chess Fan");
