@@ -24,6 +24,7 @@
 #include "game/titles.h"
 #include "shell/command_line.h"
 #include "shell/desktop_gateways.h"
+#include "shell/instance_lock.h"
 #include "shell/main_window.h"
 #include "shell/preferences_dialog.h"
 #include "shell/web_site.h"
@@ -66,9 +67,9 @@ TalvorApp::~TalvorApp() {
 void TalvorApp::Start() {
   // Only the first instance keeps and restores the window's place.
   const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  instanceLock_ = std::make_unique<QLockFile>(
+  instanceLock_ = std::make_unique<InstanceLock>(
       (runtime.isEmpty() ? QDir::tempPath() : runtime) + "/chesstalvor.lock");
-  IsSecondInstance = !instanceLock_->tryLock(0);
+  IsSecondInstance = instanceLock_->SecondInstance();
   ProcessorCount = QThread::idealThreadCount();
 
   store_ = OpenStore(paths.settingsFile);

@@ -4,7 +4,6 @@
 // brings the screen in line with the game (it is the game's view).
 #pragma once
 
-#include <QLockFile>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -17,6 +16,7 @@
 #include "shell/main_loop.h"
 #include "shell/settings.h"
 
+class InstanceLock;
 class MainWindow;
 class MoveInput;
 class PiecePictures;
@@ -95,7 +95,7 @@ class TalvorApp : public GameView {
 
   std::unique_ptr<Gateways> desktopGateways_;
   std::unique_ptr<QSettings> store_;
-  std::unique_ptr<QLockFile> instanceLock_;
+  std::unique_ptr<InstanceLock> instanceLock_;
   void UpdateTickTimer();
   void ScheduleTickLater();
 
