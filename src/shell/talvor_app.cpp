@@ -20,6 +20,8 @@
 #include "board/move_input.h"
 #include "board/piece_pictures.h"
 #include "board/promotion_dialog.h"
+#include "engine/engine.h"
+#include "engine/engine_log.h"
 #include "files/position_file.h"
 #include "game/titles.h"
 #include "shell/command_line.h"
@@ -61,6 +63,7 @@ TalvorApp::TalvorApp(const AppPaths& appPaths, const QStringList& arguments, Gat
 
 TalvorApp::~TalvorApp() {
   game.SetLinks(nullptr, nullptr, nullptr);
+  engine.reset();
   window.reset();
 }
 
@@ -80,14 +83,22 @@ void TalvorApp::Start() {
   LoadSettings(*store_, context, settings);
 
   ChessInit();
+  // The engine process starts now, so that its start overlaps ours; its
+  // handshake is completed once the window exists.
+  if (settings.EngineLog && !settings.LogFile.isEmpty()) ClearEngineLog(settings.LogFile);
+  engine = std::make_unique<Engine>(game, settings, clocks, ui, loop, *this);
+  engine->ProcessorCount = ProcessorCount;
+  engine->BeginStartup(AppDir);
   ChessLoadEco(eco, (AppDir + "ECO.TXT").toStdString(), 2048);
 
   pictures = std::make_unique<PiecePictures>(AppDir + "IMAGES/");
   window = std::make_unique<MainWindow>(*pictures, loop, AppDir + "IMAGES/");
   input = std::make_unique<MoveInput>(game, ui, [this](int side) { return PromotionChoice(side); });
-  game.SetLinks(this, nullptr, nullptr);
+  game.SetLinks(this, engine.get(), nullptr);
+  engine->mainWindow = window.get();
   ApplyStartupView();
   ConnectCommands();
+  engine->FinishStartup();
 
   ActOnCommandLine();
   if (!IsSecondInstance) window->move(Pixels(settings.Left), Pixels(settings.Top));
@@ -142,6 +153,8 @@ void TalvorApp::Shutdown() {
 }
 
 bool TalvorApp::Unload() {
+  if (engine->AnalysisShown) engine->ToggleAnalysis();
+  if (engine->EngineState > kEngineNone) engine->UnloadEngine();
   if (!IsSecondInstance) {
     settings.Left = Twips(window->x());
     settings.Top = Twips(window->y());

@@ -4,6 +4,7 @@
 // brings the screen in line with the game (it is the game's view).
 #pragma once
 
+#include <QList>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -12,11 +13,15 @@
 #include <memory>
 #include <vector>
 
+#include "engine/engine_events.h"
+#include "game/clocks.h"
 #include "game/game.h"
 #include "shell/main_loop.h"
 #include "shell/settings.h"
 
+class Engine;
 class InstanceLock;
+class QAction;
 class MainWindow;
 class MoveInput;
 class PiecePictures;
@@ -27,7 +32,7 @@ struct AppPaths {
   QString dataDir;       // the per-user data folder, ending with "/"
 };
 
-class TalvorApp : public GameView {
+class TalvorApp : public GameView, public EngineEvents {
  public:
   // ui: the gateways to use; null for the desktop's.
   TalvorApp(const AppPaths& paths, const QStringList& arguments, Gateways* ui = nullptr);
@@ -55,6 +60,15 @@ class TalvorApp : public GameView {
 
   bool ComputerPlays(int side) const;
 
+  // EngineEvents (talvor_engine.cpp)
+  void SetThinkingUi(bool thinking) override;
+  void EnableEngineUi(bool enabled) override;
+  void ShowEngineFlags() override;
+  void SetStatusPanel(StatusPanel panel, const QString& text) override;
+  void FocusMainWindow() override;
+  void RequestTick() override;
+  void SidesChanged() override;
+
   // The play tick. Parts add their steps in the order they must run (clock,
   // demonstration, the computer's turn, music), each with an optional test
   // of whether it needs the timer to keep running (a running clock, a
@@ -76,12 +90,16 @@ class TalvorApp : public GameView {
   std::unique_ptr<PiecePictures> pictures;
   std::unique_ptr<MainWindow> window;
   std::unique_ptr<MoveInput> input;
+  Clocks clocks;
+  std::unique_ptr<Engine> engine;
   // The move whose two squares are drawn highlighted, 0 when none.
   int32_t LastMoveShown = 0;
 
  private:
   void ApplyStartupView();
   void ConnectCommands();
+  void ConnectEngineCommands();
+  void ShowEngineSettings();
   void ActOnCommandLine();
   bool Unload();
   void Rotate();
@@ -105,4 +123,5 @@ class TalvorApp : public GameView {
   QTimer tickTimer_;
   bool tickPending_ = false;
   bool syncingList_ = false;  // the program itself is changing the move list
+  QList<QAction*> restAfterSearch_;  // commands resting while the engine searches
 };

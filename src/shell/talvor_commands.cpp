@@ -41,6 +41,7 @@ void TalvorApp::ConnectCommands() {
   on(m.mnOptionsCoordinates, [this] { ToggleCoordinates(); });
   on(m.mnOptionsStatusBar, [this] { ToggleStatusBar(); });
   on(m.mnOptionsTopMost, [this] { ToggleTopMost(); });
+  ConnectEngineCommands();
 
   QObject::connect(w.board, &BoardView::SquarePressed, &w, [this](int index) {
     input->ClickSquare(ScreenToSquare(index, window->board->Flipped()));

@@ -13,6 +13,7 @@
 #include "board/board_view.h"
 #include "board/move_input.h"
 #include "board/piece_pictures.h"
+#include "engine/engine.h"
 #include "game/titles.h"
 #include "shell/main_window.h"
 #include "shell/talvor_app.h"
@@ -53,7 +54,9 @@ void TalvorApp::RedrawBoard() {
     for (int column = 4; column < 12; ++column) DrawSquare(SquareAt(column, row), false, false);
 }
 
-bool TalvorApp::ComputerPlays(int) const { return false; }
+bool TalvorApp::ComputerPlays(int side) const {
+  return engine && (side == 0 ? engine->ComputerWhite : engine->ComputerBlack);
+}
 
 void TalvorApp::RefreshGamePanel() {
   MainWindow& w = *window;
@@ -110,12 +113,14 @@ void TalvorApp::RefreshGameView(bool) {
   syncingList_ = false;
   w.cmbAnnotation->setCurrentIndex(atStart ? 0 : game.GameNags[game.CurPly]);
   w.cmbAnnotation->setEnabled(!atStart);
+  if (engine) engine->ViewChanged();  // analysis restarts on the shown position
   ScheduleTick();  // the shown position changed: the engine may have to start
 }
 
 void TalvorApp::RefreshCaption() {
   QString name = QFileInfo(game.GameFileName).fileName();
   if (name.endsWith(".pgn", Qt::CaseInsensitive)) name.chop(4);
+  if (name.isEmpty() && engine && engine->EngineState > kEngineNone) name = engine->EngineIdName;
   window->setWindowTitle(name.isEmpty() ? "Chess Talvor" : name + " - Chess Talvor");
 }
 

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app_fixture.h"
+#include "engine/engine.h"
 #include "shell/command_line.h"
 #include "shell/preferences_dialog.h"
 
@@ -32,7 +33,8 @@ TEST_F(AppTest, APositionOnTheCommandLineIsSetUp) {
   EXPECT_FALSE(app->game.StandardStart);
   EXPECT_EQ(app->game.MoveNumber, 23);
   EXPECT_EQ(app->game.SideToMove, 1);
-  EXPECT_EQ(Window().windowTitle(), "Chess Talvor");
+  // Without a file name the caption names the engine.
+  EXPECT_EQ(Window().windowTitle(), app->engine->EngineIdName + " - Chess Talvor");
 }
 
 TEST_F(AppTest, AMissingPositionFileIsReportedAndANewGameStarts) {
