@@ -20,6 +20,9 @@
 #include "board/move_input.h"
 #include "board/piece_pictures.h"
 #include "board/promotion_dialog.h"
+#include "files/file_commands.h"
+#include "files/pgn_reader.h"
+#include "files/pgn_writer.h"
 #include "files/position_file.h"
 #include "game/titles.h"
 #include "shell/command_line.h"
@@ -112,6 +115,15 @@ void TalvorApp::ApplyStartupView() {
 
 void TalvorApp::ActOnCommandLine() {
   const CommandLine command = ParseCommandLine(arguments_);
+  if (command.kind == CommandLine::kGameFile) {
+    game.GameFileName = command.text;
+    LoadGameFile(game, false, AutosavePath());
+    return;
+  }
+  if (command.kind == CommandLine::kEmpty && settings.AutoSave) {
+    LoadAutosaveGame();
+    return;
+  }
   switch (command.kind) {
     case CommandLine::kPosition:
       game.LoadPosition(command.text, false);
@@ -141,6 +153,8 @@ void TalvorApp::Shutdown() {
 }
 
 bool TalvorApp::Unload() {
+  if (QuerySaveChanges(game, settings)) return false;
+  if (settings.AutoSave) SaveGameFile(game, true, AutosavePath());
   if (!IsSecondInstance) {
     settings.Left = Twips(window->x());
     settings.Top = Twips(window->y());

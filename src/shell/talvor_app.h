@@ -52,6 +52,7 @@ class TalvorApp : public GameView {
   void RefreshCaption() override;
   void RefreshOpeningLabel() override;
   void ResetViewForNewGame() override;
+  void SetSaveEnabled(bool enabled) override;
 
   bool ComputerPlays(int side) const;
 
@@ -63,6 +64,15 @@ class TalvorApp : public GameView {
   // Runs one pass soon, once (after a move, a new game, a side change...).
   void ScheduleTick();
   void PlayTick();
+
+  // Game files (talvor_files.cpp). The autosave game lives in the per-user
+  // data folder.
+  QString AutosavePath() const { return paths.dataDir + "AUTOSAVE.PGN"; }
+  void LoadAutosaveGame();
+  // The play part's reaction to a restored game that has no moves.
+  void ApplyPlayModeForRestoredGame();
+  // New Game once the save prompt has passed.
+  void RequestNewGame();
 
   const AppPaths paths;
   const QString AppDir;
@@ -82,6 +92,7 @@ class TalvorApp : public GameView {
  private:
   void ApplyStartupView();
   void ConnectCommands();
+  void ConnectFileCommands();
   void ActOnCommandLine();
   bool Unload();
   void Rotate();
