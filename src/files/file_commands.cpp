@@ -10,8 +10,8 @@ namespace {
 
 // Feeds one line of imported text through the movetext reader; a
 // termination marker does not end the import.
-void ImportLine(Game& game, QStringView line, QString& comment, int& depth) {
-  while (!line.isEmpty()) ParseMovetextStep(game, line, comment, depth);
+void ImportLine(Game& game, QStringView line, MovetextState& state) {
+  while (!line.isEmpty()) ParseMovetextStep(game, line, state);
 }
 
 void FinishImport(Game& game) {
@@ -66,15 +66,14 @@ bool SaveGameAs(Game& game) {
 void ImportMovesFromFile(Game& game) {
   const QString path = AskFileName(game.ui(), "Load Moves from Text File", "Text files", "txt", {});
   if (path.isEmpty()) return;
-  QString comment;
-  int depth = 0;
+  MovetextState state;
   bool atEnd = false;
   const bool opened = ForEachFileLine(path, [&](QStringView line) {
     if (!atEnd) {
       game.GoToPly(game.LastPly);  // the moves are appended at the end of the game
       atEnd = true;
     }
-    ImportLine(game, line, comment, depth);
+    ImportLine(game, line, state);
     return false;
   });
   if (!opened) {
@@ -97,10 +96,9 @@ void ImportMovesFromClipboard(Game& game, const Settings& settings) {
     game.LoadPosition(text.mid(6, close - 6), false);
     text = text.mid(close + 1);
   }
-  QString comment;
-  int depth = 0;
+  MovetextState state;
   ForEachLine(text, [&](QStringView line) {
-    ImportLine(game, line, comment, depth);
+    ImportLine(game, line, state);
     return false;
   });
   FinishImport(game);

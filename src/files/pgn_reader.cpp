@@ -27,28 +27,35 @@ void PlayToken(Game& game, QStringView token) {
   if (move != 0) game.ApplyMove(move, kModeSilent, nag);
 }
 
-// Inside a comment or variation: "{" and "(" open, "}" and ")" close, both
-// kinds counted together. Text up to the closing of the outer bracket
-// joins the comment, which then goes to the last ply read.
-void ReadCommentText(Game& game, QStringView& line, QString& comment, int& depth) {
+// Inside a comment or variation. Brackets nest, "{" and "(" together, so
+// a variation with its own comments and sub-variations becomes one comment;
+// inside braces only braces count, so a smiley in a comment closes nothing.
+// Text up to the closing of the outer bracket joins the comment, which then
+// goes to the last ply read.
+void ReadCommentText(Game& game, QStringView& line, MovetextState& state) {
   for (qsizetype i = 0; i < line.size(); ++i) {
     const QChar c = line[i];
-    if (c == '{' || c == '(') {
-      ++depth;
-    } else if (c == '}' || c == ')') {
-      --depth;
+    if (c == '{') {
+      ++state.depth;
+      ++state.braces;
+    } else if (c == '}') {
+      --state.depth;
+      if (state.braces > 0) --state.braces;
+    } else if (state.braces == 0 && c == '(') {
+      ++state.depth;
+    } else if (state.braces == 0 && c == ')') {
+      --state.depth;
     }
-    if (depth > 0) continue;
-    comment += line.first(i);
+    if (state.depth > 0) continue;
+    state.comment += line.first(i);
     line = line.sliced(i + 1);
-    game.GameComments[game.LastPly] += comment;
+    game.GameComments[game.LastPly] += state.comment;
     game.view().SetMoveLine(game.LastPly, MoveListLine(game, game.LastPly));
-    comment.clear();
-    depth = 0;
+    state = {};
     return;
   }
-  comment += line;
-  comment += QStringLiteral("\r\n");
+  state.comment += line;
+  state.comment += QStringLiteral("\r\n");
   line = {};
 }
 
@@ -72,16 +79,17 @@ bool ReadTagValue(QString& value, QStringView line, QStringView key) {
   return true;
 }
 
-bool ParseMovetextStep(Game& game, QStringView& line, QString& comment, int& depth) {
-  if (depth >= 1) {
-    ReadCommentText(game, line, comment, depth);
+bool ParseMovetextStep(Game& game, QStringView& line, MovetextState& state) {
+  if (state.depth >= 1) {
+    ReadCommentText(game, line, state);
     return false;
   }
   qsizetype p = 0;
   while (p < line.size()) {
     const QChar c = line[p];
     if (c == '(' || c == '{') {
-      depth = 1;
+      state.depth = 1;
+      state.braces = c == '{' ? 1 : 0;
       line = line.sliced(p + 1);
       return false;
     }
@@ -137,7 +145,7 @@ bool PgnReader::FeedLine(QStringView line) {
     inTags_ = false;  // the first other line begins the movetext
   }
   while (!line.isEmpty())
-    if (ParseMovetextStep(game_, line, comment_, depth_)) return true;
+    if (ParseMovetextStep(game_, line, state_)) return true;
   return false;
 }
 

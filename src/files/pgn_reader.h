@@ -17,14 +17,21 @@ class Game;
 // or to the end of the line without one; no escapes are interpreted.
 bool ReadTagValue(QString& value, QStringView line, QStringView key);
 
+// What an open comment or variation carries from one line to the next.
+struct MovetextState {
+  QString comment;  // its text so far
+  int depth = 0;    // brackets open, "{" and "(" together; 0 outside
+  int braces = 0;   // how many of them are "{": inside one, "(" and ")" are text
+};
+
 // Consumes the next piece of a movetext line: one token, or a run of
-// comment or variation text, and shortens line by it. comment and depth
-// carry an open comment from one call (and line) to the next. Moves are
+// comment or variation text, and shortens line by it. state carries an
+// open comment from one call (and line) to the next. Moves are
 // applied to the game silently; illegal ones are dropped. Returns true
 // when a termination marker was consumed (a decided result is stored in
 // GameResult; "*" keeps the result of the tags). Call it again on the same
 // line until the line is empty.
-bool ParseMovetextStep(Game& game, QStringView& line, QString& comment, int& depth);
+bool ParseMovetextStep(Game& game, QStringView& line, MovetextState& state);
 
 // Reads PGN text, line by line, as a file is read: the tag section, then
 // the movetext up to the first termination marker.
@@ -41,8 +48,7 @@ class PgnReader {
 
   Game& game_;
   bool inTags_ = true;
-  QString comment_;
-  int depth_ = 0;
+  MovetextState state_;
 };
 
 // Resets the game and reads the text into it (the file-independent part of
