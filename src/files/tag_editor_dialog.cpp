@@ -96,6 +96,7 @@ TagEditorDialog::TagEditorDialog(GameRecord& game, bool topMost, QWidget* parent
   layout->addWidget(playerFrame("Black", txtBlack, txtBlackElo));
   layout->addWidget(openingFrame);
   layout->addWidget(buttons);
+  setMinimumWidth(440);  // room for long player names
   KeepOnTop(this, topMost);
 }
 
