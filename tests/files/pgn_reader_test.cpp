@@ -259,6 +259,13 @@ TEST_F(LoadFileTest, AMissingFileIsReportedAndLeavesANewGame) {
   EXPECT_EQ(game.GameFileName, dir.filePath("missing.pgn"));
 }
 
+TEST_F(LoadFileTest, AFolderIsNoGameFile) {
+  game.GameFileName = dir.path();
+  EXPECT_FALSE(LoadGameFile(game, false, {}));
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Error Open File: " + dir.path());
+}
+
 TEST_F(LoadFileTest, AMissingAutosaveFileIsNoError) {
   EXPECT_FALSE(LoadGameFile(game, true, dir.filePath("AUTOSAVE.PGN")));
   EXPECT_TRUE(ui.messages.empty());
