@@ -22,6 +22,9 @@
 #include "board/promotion_dialog.h"
 #include "engine/engine.h"
 #include "engine/engine_log.h"
+#include "files/file_commands.h"
+#include "files/pgn_reader.h"
+#include "files/pgn_writer.h"
 #include "files/position_file.h"
 #include "game/titles.h"
 #include "shell/command_line.h"
@@ -124,6 +127,15 @@ void TalvorApp::ApplyStartupView() {
 
 void TalvorApp::ActOnCommandLine() {
   const CommandLine command = ParseCommandLine(arguments_);
+  if (command.kind == CommandLine::kGameFile) {
+    game.GameFileName = command.text;
+    LoadGameFile(game, false, AutosavePath());
+    return;
+  }
+  if (command.kind == CommandLine::kEmpty && settings.AutoSave) {
+    LoadAutosaveGame();
+    return;
+  }
   switch (command.kind) {
     case CommandLine::kPosition:
       game.LoadPosition(command.text, false);
@@ -153,8 +165,10 @@ void TalvorApp::Shutdown() {
 }
 
 bool TalvorApp::Unload() {
+  if (QuerySaveChanges(game, settings)) return false;
   if (engine->AnalysisShown) engine->ToggleAnalysis();
   if (engine->EngineState > kEngineNone) engine->UnloadEngine();
+  if (settings.AutoSave) SaveGameFile(game, true, AutosavePath());
   if (!IsSecondInstance) {
     settings.Left = Twips(window->x());
     settings.Top = Twips(window->y());

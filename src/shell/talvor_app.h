@@ -57,6 +57,7 @@ class TalvorApp : public GameView, public EngineEvents {
   void RefreshCaption() override;
   void RefreshOpeningLabel() override;
   void ResetViewForNewGame() override;
+  void SetSaveEnabled(bool enabled) override;
 
   bool ComputerPlays(int side) const;
 
@@ -77,6 +78,15 @@ class TalvorApp : public GameView, public EngineEvents {
   // Runs one pass soon, once (after a move, a new game, a side change...).
   void ScheduleTick();
   void PlayTick();
+
+  // Game files (talvor_files.cpp). The autosave game lives in the per-user
+  // data folder.
+  QString AutosavePath() const { return paths.dataDir + "AUTOSAVE.PGN"; }
+  void LoadAutosaveGame();
+  // The play part's reaction to a restored game that has no moves.
+  void ApplyPlayModeForRestoredGame();
+  // New Game once the save prompt has passed.
+  void RequestNewGame();
 
   const AppPaths paths;
   const QString AppDir;
@@ -100,6 +110,7 @@ class TalvorApp : public GameView, public EngineEvents {
   void ConnectCommands();
   void ConnectEngineCommands();
   void ShowEngineSettings();
+  void ConnectFileCommands();
   void ActOnCommandLine();
   bool Unload();
   void Rotate();
