@@ -106,20 +106,7 @@ void BoardView::paintEvent(QPaintEvent*) {
   }
   painter.drawPixmap(origin + QPointF(kBoardLeft, kBoardLeft) * scale, background_);
 
-  const int pixels = static_cast<int>(std::lround(kSquarePicture * scale * ratio));
-  const auto drawPicture = [&](int slot, const QRectF& where) {
-    QPixmap picture = pictures_.Picture(slot, pixels);
-    if (picture.isNull()) return;
-    picture.setDevicePixelRatio(ratio);
-    painter.drawPixmap(where.topLeft(), picture);
-  };
-  for (int i = 0; i < 64; ++i) {
-    if (i == sliding_) continue;
-    QRectF where = SquareRect(i);
-    if (i == shaking_) where.translate(shakeOffset_ * scale, 0);
-    drawPicture(slots_[i], where);
-  }
-
+  // Coordinate labels lie under the pieces, in the corner a piece leaves free.
   if (coordinates_) {
     QFont font = painter.font();
     font.setPixelSize(std::max(6, static_cast<int>(std::lround(11 * scale))));
@@ -133,6 +120,20 @@ void BoardView::paintEvent(QPaintEvent*) {
       painter.drawText(QRectF(label, QSizeF(kLabelSize, kLabelSize) * scale), Qt::AlignCenter,
                        CoordinateText(i, flipped_));
     }
+  }
+
+  const int pixels = static_cast<int>(std::lround(kSquarePicture * scale * ratio));
+  const auto drawPicture = [&](int slot, const QRectF& where) {
+    QPixmap picture = pictures_.Picture(slot, pixels);
+    if (picture.isNull()) return;
+    picture.setDevicePixelRatio(ratio);
+    painter.drawPixmap(where.topLeft(), picture);
+  };
+  for (int i = 0; i < 64; ++i) {
+    if (i == sliding_) continue;
+    QRectF where = SquareRect(i);
+    if (i == shaking_) where.translate(shakeOffset_ * scale, 0);
+    drawPicture(slots_[i], where);
   }
 
   if (sliding_ >= 0) {

@@ -6,14 +6,20 @@
 
 namespace {
 
-// File names of the slots, without the "S" of the highlighted variants.
-const char* SlotKey(int slot) {
+// File name of a slot's picture, "" for a slot without one.
+QString SlotFile(int slot) {
   static const char* const kKeys[] = {"OO", "WK", "WQ", "WR", "WB", "WN", "WP",
                                       "BK", "BQ", "BR", "BB", "BN", "BP"};
-  if (slot >= 0 && slot < 13) return kKeys[slot];
-  if (slot == kWhiteKingMated) return "WKM";
-  if (slot == kBlackKingMated) return "BKM";
-  return nullptr;
+  const bool highlighted = (slot >= kHighlightOffset && slot < 2 * kHighlightOffset) ||
+                           slot == kWhiteKingMated + kHighlightOffset ||
+                           slot == kBlackKingMated + kHighlightOffset;
+  const int base = highlighted ? slot - kHighlightOffset : slot;
+  QString key;
+  if (base >= 0 && base < 13) key = kKeys[base];
+  if (base == kWhiteKingMated) key = "WKM";
+  if (base == kBlackKingMated) key = "BKM";
+  if (key.isEmpty()) return {};
+  return key + (highlighted ? "S.svg" : ".svg");
 }
 
 std::unique_ptr<QSvgRenderer> Load(const QString& path) {
@@ -40,22 +46,22 @@ int SquareSlot(int content, bool highlighted, bool mated, bool blindfold) {
   return slot;
 }
 
-PiecePictures::PiecePictures(const QString& imagesDir) {
-  for (int slot = 0; slot < kSlotCount; ++slot) {
-    if (const char* key = SlotKey(slot)) {
-      renderers_[slot] = Load(imagesDir + key + ".svg");
-      const int highlighted = slot + kHighlightOffset;
-      if (highlighted < kSlotCount) renderers_[highlighted] = Load(imagesDir + key + "S.svg");
-    }
-  }
-  board_ = Load(imagesDir + "BOARD.svg");
-}
+PiecePictures::PiecePictures(const QString& imagesDir) : imagesDir_(imagesDir) {}
 
 PiecePictures::~PiecePictures() = default;
 
+QSvgRenderer* PiecePictures::Renderer(int slot) const {
+  if (!tried_[slot]) {
+    tried_[slot] = true;
+    const QString file = SlotFile(slot);
+    if (!file.isEmpty()) renderers_[slot] = Load(imagesDir_ + file);
+  }
+  return renderers_[slot].get();
+}
+
 const QPixmap& PiecePictures::Picture(int slot, int pixels) const {
   static const QPixmap kBlank;
-  if (slot < 0 || slot >= kSlotCount || !renderers_[slot] || pixels <= 0) return kBlank;
+  if (slot < 0 || slot >= kSlotCount || pixels <= 0 || !Renderer(slot)) return kBlank;
   if (pixels != cachedPixels_) {
     cache_.fill(QPixmap());
     cachedPixels_ = pixels;
@@ -72,7 +78,9 @@ const QPixmap& PiecePictures::Picture(int slot, int pixels) const {
 }
 
 void PiecePictures::DrawBoard(QPainter& painter, const QRectF& rect) const {
+  if (!boardTried_) {
+    boardTried_ = true;
+    board_ = Load(imagesDir_ + "BOARD.svg");
+  }
   if (board_) board_->render(&painter, rect);
 }
-
-bool PiecePictures::HasBoard() const { return board_ != nullptr; }

@@ -36,11 +36,17 @@ class PiecePictures {
   const QPixmap& Picture(int slot, int pixels) const;
   // Draws the board background into the rectangle (nothing when missing).
   void DrawBoard(QPainter& painter, const QRectF& rect) const;
-  bool HasBoard() const;
 
  private:
-  std::array<std::unique_ptr<QSvgRenderer>, kSlotCount> renderers_;
-  std::unique_ptr<QSvgRenderer> board_;
+  // Pictures are read when first drawn, so that start-up does not wait
+  // for ones it does not show (highlights, mated kings).
+  QSvgRenderer* Renderer(int slot) const;
+
+  QString imagesDir_;
+  mutable std::array<std::unique_ptr<QSvgRenderer>, kSlotCount> renderers_;
+  mutable std::array<bool, kSlotCount> tried_{};
+  mutable std::unique_ptr<QSvgRenderer> board_;
+  mutable bool boardTried_ = false;
   mutable std::array<QPixmap, kSlotCount> cache_;
   mutable int cachedPixels_ = 0;
 };

@@ -71,18 +71,38 @@ struct BoardRecord {
 // Once at start-up, before any other call. Safe to call more than once.
 void ChessInit();
 
-// Sets the board from a FEN (placement, side, castling, en passant; the
-// counters are optional). A FEN that cannot be read leaves an empty board
-// with White to move and returns false; it never reads out of bounds.
+// Sets the board from a FEN. Placement and side to move are required;
+// castling rights, en-passant square and halfmove clock are read when
+// present (fields may be separated by any run of spaces or tabs; the
+// full-move number and anything after it are ignored). Castling rights and
+// an en-passant square that the placement contradicts are dropped. The
+// board gets a fresh history: repetition and the fifty-move rule count
+// from this position on.
+// Text that is no FEN of a possible position leaves an empty board with
+// White to move (exactly a zero-initialised record) and returns false: a
+// malformed field, a control character anywhere (NUL included), not
+// exactly one king per side, a pawn on the first or last rank, or the
+// side not to move in check. It never reads out of bounds.
 bool ChessFen2Board(BoardRecord& board, std::string_view fen);
 
 // The first four FEN fields of the board.
 std::string ChessBoard2Fen(const BoardRecord& board);
 
-// Makes the move when it is legal: returns true and fills flags. When the
-// move is refused, returns false, leaves the board unchanged and sets flags
-// to kFlagOwnPiece when the from-square holds a piece of the side to move
-// (so a wrong click can be heard), else to 0.
+// Makes the move when it is legal: returns true, fills flags and pushes a
+// history entry. Only the from, to and promotion fields of move are read;
+// a promotion field on a move that is no promotion is refused. When the
+// move is refused (also when the history is full, after 1023 moves),
+// returns false, leaves the board unchanged and sets flags to
+// kFlagOwnPiece when the from-square holds a piece of the side to move (so
+// a wrong click can be heard), else to 0.
+// The draw flags describe the position after the move: kFlagRepetition
+// when it stood twice before since the board was set (same placement,
+// side to move and castling rights, and the en-passant file only when an
+// en-passant capture is possible); kFlagFiftyMoves when the halfmove clock
+// (from the FEN, then counted) reaches 100, unless the move mates;
+// kFlagInsufficient when neither side has a pawn, rook or queen and either
+// at most one knight or bishop is left or all pieces besides the kings are
+// bishops on squares of one colour.
 bool ChessTryMove(BoardRecord& board, int& flags, int32_t move);
 
 // Takes back the last move made by ChessTryMove and returns its flags
@@ -90,31 +110,50 @@ bool ChessTryMove(BoardRecord& board, int& flags, int32_t move);
 int ChessUndoMove(BoardRecord& board);
 
 // Standard algebraic notation of a legal move in the board's position,
-// without "+" or "#". For a move the board refuses, its coordinate text.
+// without "+" or "#". For a move the board refuses, its coordinate text
+// (ChessMove2Coord).
 std::string ChessMove2Alg(const BoardRecord& board, int32_t move);
 
-// Move code of the legal move the text names, 0 when it names none or more
-// than one. Accepts SAN with trailing "+", "#", "!" and "?" glyphs, castling
-// with O or 0, promotions with or without "=", long algebraic and
-// coordinate text (e2e4, e2-e4, e7e8q).
+// Clean move code (from, to, promotion) of the legal move the text names,
+// 0 when it names none or more than one. Accepts SAN with trailing "+",
+// "#", "!" and "?" glyphs, castling with O or 0, promotions with or
+// without "=", lower-case piece letters other than b, long algebraic and
+// coordinate text (Ng1-f3, Ng1f3, e2-e4, e4xd5, e2e4, e7e8q). An "x"
+// requires a capture; a pawn reaching the last rank needs its piece.
 int32_t ChessAlg2Move(const BoardRecord& board, std::string_view text);
 
 // Number of legal moves in the position.
+//
+// Positions only the editor can set up: when a side has not exactly one
+// king, no move is legal (ChessGenMoves and ChessPerft give 0, every move
+// is refused); when the side not to move is in check, the side to move has
+// its ordinary moves, but the king is never taken.
 int ChessGenMoves(const BoardRecord& board);
 
-// Board editing, used by the position editor.
-void ChessClearBoard(BoardRecord& board);
+// Board editing, used by the position editor. Each edit makes the edited
+// position the board's new start: the history shrinks to one level (no
+// move can be taken back across an edit) and the halfmove clock restarts.
+// The castling rights and en-passant column of the history entry are kept
+// as set, and act only while the placement allows them (king and rook on
+// their squares; a pawn that can just have made its double step).
+void ChessClearBoard(BoardRecord& board);  // keeps the side to move
+// Puts the piece on the square, replacing what stood there; a square off
+// the board or a content that is no piece changes nothing.
 void ChessAddPiece(BoardRecord& board, int square, int content);
+// Removes the piece when the square holds that content, else does nothing.
 void ChessDelPiece(BoardRecord& board, int square, int content);
 void ChessChangeSide(BoardRecord& board);
+// castling: bits 1, 2, 4, 8; epColumn: 4..11, any other value means none.
 void ChessSetIrrev(BoardRecord& board, int castling, int epColumn);
 
-// Leaf count of the legal move tree to the given depth (perft).
+// Leaf count of the legal move tree to the given depth (perft); 1 for a
+// depth of 0 or less.
 uint64_t ChessPerft(BoardRecord& board, int depth);
 
 // Coordinate text of a move ("e2e4", "e7e8q"): the promotion letter is
 // added when the piece on the from-square of the board is a pawn reaching
-// the last rank ("q" for promotion field 0).
+// the last rank ("q" for promotion field 0); "" when from or to is no
+// board square.
 std::string ChessMove2Coord(const BoardRecord& board, int32_t move);
 
 // Reads coordinate text: at least four characters, file rank file rank, and
@@ -165,8 +204,10 @@ struct EcoTable {
   std::unordered_map<uint64_t, std::string> byPosition;
 };
 
-// Reads the table file (capacity is a hint of the number of entries);
-// returns false and leaves the table empty when the file cannot be read.
+// Reads the table file (capacity is a hint of the number of entries; the
+// format is described in eco.cpp). Lines that cannot be read are skipped;
+// returns false and leaves the table empty when the file cannot be read
+// or holds no entry.
 bool ChessLoadEco(EcoTable& table, const std::string& path, int capacity = 2048);
 void ChessUnloadEco(EcoTable& table);
 // The entry of the position reached by the moves (ended by the first 0 or

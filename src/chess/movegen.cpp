@@ -50,7 +50,6 @@ Bitboard Danger(const Position& p, Bitboard occupied) {
 template <int Us, class Sink>
 void Generate(const Position& p, Sink& sink) {
   constexpr int kThem = Us ^ 1;
-  constexpr Bitboard kLastRank = Us == kWhite ? kRank8 : kRank1;
   constexpr Bitboard kThirdRank = Us == kWhite ? kRank3 : kRank6;
   constexpr int kUp = Us == kWhite ? 8 : -8;
   const Bitboard own = p.byColour[Us];
@@ -126,7 +125,6 @@ void Generate(const Position& p, Sink& sink) {
              Us == kWhite ? 7 : -9, kNormal);
   sink.Pawns((CaptureEast<Us>(free) | (CaptureEast<Us>(pinnedTakers) & pinDiagonal)) & victims,
              Us == kWhite ? 9 : -7, kNormal);
-  static_assert((kLastRank & kThirdRank) == 0);
 
   if (p.epSquare != kNoSquare) {
     const int ep = p.epSquare;

@@ -11,10 +11,11 @@
 
 namespace chess_internal {
 
-// A legal chess position has at most 218 moves. Boards set up in the
-// editor may hold any material, so Add drops moves beyond the capacity
-// rather than overrun it.
-inline constexpr int kMaxMoves = 512;
+// A legal chess position has at most 218 moves, but the editor can set up
+// any material. Any position has at most 29 moves to one square (8
+// sliders, 8 knights, the king, and 3 pawn moves with 4 promotion pieces
+// each), so 64 * 29 + 2 castlings fit.
+inline constexpr int kMaxMoves = 2048;
 
 struct MoveList {
   Move moves[kMaxMoves];

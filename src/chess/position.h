@@ -20,11 +20,11 @@ enum MoveKind : uint8_t { kNormal, kDoublePush, kEnPassant, kCastling };
 
 // A move of the generator. promotion is the piece type promoted to
 // (kQueen..kKnight) or 0 for none.
-struct Move {
-  uint8_t from = 0;
-  uint8_t to = 0;
-  uint8_t promotion = 0;
-  uint8_t kind = kNormal;
+struct Move {  // trivial, so that move lists start uninitialised
+  uint8_t from;
+  uint8_t to;
+  uint8_t promotion;
+  uint8_t kind;
 };
 
 struct Position {

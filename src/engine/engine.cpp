@@ -236,12 +236,15 @@ void Engine::PollPass() {
   polling_ = true;
   bool handled = false;
   if (console_) {
+    // Copies: the console may be closed, and these reset, by the call.
     if (const auto line = MainPipe.PipeLineInput()) {
       LogEngineLine(*line, false);
-      console_(*line);
+      const auto reader = console_;
+      reader(*line);
       handled = true;
     } else if (MainPipe.PipeEof() && consoleEnd_) {
-      consoleEnd_();
+      const auto end = consoleEnd_;
+      end();
     }
   } else {
     handled = PollEngine();

@@ -46,7 +46,6 @@ void EnginePipe::PipeOpen(const QString& path) {
   connect(process_, &QProcess::finished, this, &EnginePipe::readable);
   connect(process_, &QProcess::errorOccurred, this, &EnginePipe::readable);
   process_->start(path, {}, QIODevice::ReadWrite);
-  open_ = true;
 }
 
 void EnginePipe::PipeLineOutput(const QString& line) {
@@ -75,7 +74,6 @@ bool EnginePipe::PipeEof() const {
 }
 
 void EnginePipe::PipeClose() {
-  open_ = false;
   if (!process_) return;
   QProcess* process = process_;
   process_ = nullptr;

@@ -36,7 +36,6 @@ class EnginePipe : public QObject {
   // is killed and reaped. Harmless when not open.
   void PipeClose();
 
-  bool IsOpen() const { return open_; }
   // Waits in the kernel up to ms for output (used between painting passes
   // of a blocking wait).
   void WaitForOutput(int ms);
@@ -47,5 +46,4 @@ class EnginePipe : public QObject {
 
  private:
   QProcess* process_ = nullptr;
-  bool open_ = false;
 };

@@ -22,11 +22,15 @@
 #include "board/promotion_dialog.h"
 #include "engine/engine.h"
 #include "engine/engine_log.h"
+#include "files/file_commands.h"
+#include "files/pgn_reader.h"
+#include "files/pgn_writer.h"
 #include "files/position_file.h"
 #include "game/titles.h"
 #include "play/play.h"
 #include "shell/command_line.h"
 #include "shell/desktop_gateways.h"
+#include "shell/instance_lock.h"
 #include "shell/main_window.h"
 #include "shell/preferences_dialog.h"
 #include "shell/web_site.h"
@@ -70,9 +74,9 @@ TalvorApp::~TalvorApp() {
 void TalvorApp::Start() {
   // Only the first instance keeps and restores the window's place.
   const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  instanceLock_ = std::make_unique<QLockFile>(
+  instanceLock_ = std::make_unique<InstanceLock>(
       (runtime.isEmpty() ? QDir::tempPath() : runtime) + "/chesstalvor.lock");
-  IsSecondInstance = !instanceLock_->tryLock(0);
+  IsSecondInstance = instanceLock_->SecondInstance();
   ProcessorCount = QThread::idealThreadCount();
 
   store_ = OpenStore(paths.settingsFile);
@@ -126,6 +130,15 @@ void TalvorApp::ApplyStartupView() {
 
 void TalvorApp::ActOnCommandLine() {
   const CommandLine command = ParseCommandLine(arguments_);
+  if (command.kind == CommandLine::kGameFile) {
+    game.GameFileName = command.text;
+    LoadGameFile(game, false, AutosavePath());
+    return;
+  }
+  if (command.kind == CommandLine::kEmpty && settings.AutoSave) {
+    LoadAutosaveGame();
+    return;
+  }
   switch (command.kind) {
     case CommandLine::kPosition:
       game.LoadPosition(command.text, false);
@@ -156,8 +169,10 @@ void TalvorApp::Shutdown() {
 }
 
 bool TalvorApp::Unload() {
+  if (QuerySaveChanges(game, settings)) return false;
   if (engine->AnalysisShown) engine->ToggleAnalysis();
   if (engine->EngineState > kEngineNone) engine->UnloadEngine();
+  if (settings.AutoSave) SaveGameFile(game, true, AutosavePath());
   if (!IsSecondInstance) {
     settings.Left = Twips(window->x());
     settings.Top = Twips(window->y());

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QList>
-#include <QLockFile>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -21,6 +20,7 @@
 #include "shell/settings.h"
 
 class Engine;
+class InstanceLock;
 class QAction;
 class MainWindow;
 class MoveInput;
@@ -59,13 +59,9 @@ class TalvorApp : public GameView, public EngineEvents {
   void RefreshCaption() override;
   void RefreshOpeningLabel() override;
   void ResetViewForNewGame() override;
+  void SetSaveEnabled(bool enabled) override;
 
   bool ComputerPlays(int side) const;
-  // The New Game command: the Startup dialog, or a game in the play mode.
-  void RequestNewGame();
-  // Before the game is replaced: false when the user keeps it (the save
-  // prompt was cancelled).
-  bool AllowReplacingGame();
 
   // EngineEvents (talvor_engine.cpp)
   void SetThinkingUi(bool thinking) override;
@@ -92,6 +88,16 @@ class TalvorApp : public GameView, public EngineEvents {
   void ScheduleTick();
   void PlayTick();
 
+  // Game files (talvor_files.cpp). The autosave game lives in the per-user
+  // data folder.
+  QString AutosavePath() const { return paths.dataDir + "AUTOSAVE.PGN"; }
+  void LoadAutosaveGame();
+  // The play part's reaction to a restored game that has no moves.
+  void ApplyPlayModeForRestoredGame();
+  // New Game once the save prompt has passed (talvor_play.cpp): the
+  // Startup dialog, or a game in the play mode.
+  void RequestNewGame();
+
   const AppPaths paths;
   const QString AppDir;
   bool IsSecondInstance = false;
@@ -115,6 +121,7 @@ class TalvorApp : public GameView, public EngineEvents {
   void ConnectCommands();
   void ConnectEngineCommands();
   void ShowEngineSettings();
+  void ConnectFileCommands();
   void CreatePlay();
   void ConnectPlayCommands();
   void ActOnCommandLine();
@@ -130,7 +137,7 @@ class TalvorApp : public GameView, public EngineEvents {
 
   std::unique_ptr<Gateways> desktopGateways_;
   std::unique_ptr<QSettings> store_;
-  std::unique_ptr<QLockFile> instanceLock_;
+  std::unique_ptr<InstanceLock> instanceLock_;
   std::unique_ptr<PlayHost> playHost_;
   void UpdateTickTimer();
   void ScheduleTickLater();

@@ -25,6 +25,7 @@ void TalvorApp::ConnectCommands() {
   };
 
   on(m.mnFileExit, [&w] { w.close(); });
+  ConnectFileCommands();
 
   on(m.mnMoveStart, [this] { game.MoveStart(); });
   on(m.mnMoveBack, [this] { game.MoveBack(); });

@@ -6,6 +6,7 @@
 
 #include "board/board_view.h"
 #include "engine/engine.h"
+#include "files/file_commands.h"
 #include "play/play.h"
 #include "shell/main_window.h"
 #include "shell/talvor_app.h"
@@ -62,7 +63,7 @@ class AppPlayHost : public PlayHost {
   }
   void SetUserOfferedDraw(bool offered) override { engine().UserOfferedDraw = offered; }
 
-  bool QuerySaveChanges() override { return app_.AllowReplacingGame(); }
+  bool QuerySaveChanges() override { return !::QuerySaveChanges(app_.game, app_.settings); }
 
  private:
   Engine& engine() const { return *app_.engine; }
@@ -100,9 +101,8 @@ void TalvorApp::RequestNewGame() {
   play->RequestNewGame();
 }
 
-bool TalvorApp::AllowReplacingGame() {
-  // The files part's save prompt belongs here; until then nothing is asked.
-  return true;
+void TalvorApp::ApplyPlayModeForRestoredGame() {
+  play->ApplyPlayMode(-1);
 }
 
 void TalvorApp::ResignSideToMove() {

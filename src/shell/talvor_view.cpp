@@ -132,6 +132,10 @@ void TalvorApp::RefreshCaption() {
 
 void TalvorApp::RefreshOpeningLabel() { window->lblOpen->setText(OpeningTitle(game)); }
 
+void TalvorApp::SetSaveEnabled(bool enabled) {
+  window->menus.mnFileSave->setEnabled(enabled);  // the "FileSave" button is the same action
+}
+
 void TalvorApp::ResetViewForNewGame() {
   window->board->SetFlipped(false);
   window->menus.mnPosFlip->setChecked(false);

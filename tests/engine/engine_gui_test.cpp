@@ -2,6 +2,7 @@
 // is told, and what the program does with its answers.
 #include <QAction>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
 #include "engine/engine_settings_dialog.h"
@@ -296,6 +297,35 @@ TEST_F(EngineTest, ATypedPositionInTheConsoleSetsUpTheBoard) {
   EXPECT_TRUE(Received().contains("position startpos moves e2e4 e7e5"));
   // The manual search is stopped once the dialog closed.
   EXPECT_TRUE(Received().contains("stop"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EngineTest, AnEngineEndingWhileTheConsoleIsOpenClosesItAndIsReportedAfter) {
+  LaunchWithTestEngine("on die\nprint last words\nexit 3\n");
+  bool closedByItself = true;
+  QStringList listed;
+  WhenDialogOpens<EngineSettingsDialog>([&](EngineSettingsDialog* dialog) {
+    dialog->txtCommand->setText("die");
+    dialog->btnSend->click();
+    QObject::connect(dialog, &QDialog::finished, [&, dialog] {
+      for (int i = 0; i < dialog->lstReceived->count(); ++i)
+        listed << dialog->lstReceived->item(i)->text();
+    });
+    QTimer::singleShot(5000, dialog, [&, dialog] {
+      closedByItself = false;
+      dialog->reject();
+    });
+  });
+  ui.messages.clear();
+  Window().menus.mnEngineSet->trigger();
+  EXPECT_TRUE(closedByItself);
+  EXPECT_TRUE(listed.contains("last words"));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !ui.messages.empty(); }, 5000));
+  EXPECT_EQ(ui.messages[0].text, "Engine quits abnormally!");
+  EXPECT_EQ(engine().EngineState, kEngineNone);
 }
 
 }  // namespace

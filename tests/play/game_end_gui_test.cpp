@@ -78,4 +78,29 @@ TEST_F(PlayTest, BeingMatedByTheComputerPlaysTheLossSoundAndYesStartsAnotherGame
   EXPECT_EQ(app->game.GameResult, 0);
 }
 
+TEST_F(PlayTest, AnotherGameCancelledInTheSavePromptLeavesTheGameAsItIs) {
+  LaunchPlay({"/S", "6k1/5ppp/8/8/8/8/8/R5K1 w - - 0 1"});
+  // Yes to another game, then Cancel when asked to save the changed game.
+  ui.answers = {MsgAnswer::Yes, MsgAnswer::Cancel};
+  Type("Ra8#");
+  ASSERT_EQ(ui.messages.size(), 2u);
+  EXPECT_EQ(ui.messages[0].text, "White wins.\n\nStart another game?");
+  EXPECT_TRUE(ui.messages[1].text.startsWith("The game has changed."));
+  EXPECT_EQ(app->game.LastPly, 1);
+  EXPECT_EQ(app->game.GameResult, 1);
+  EXPECT_FALSE(app->game.StandardStart);
+}
+
+TEST_F(PlayTest, AHandicapCancelledInTheSavePromptChangesNothing) {
+  LaunchPlay();
+  Type("e4");
+  ASSERT_TRUE(app->game.GameModified);
+  ui.answers = {MsgAnswer::Cancel};
+  menus().mnTalvorHandicap[0]->trigger();
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_TRUE(app->game.StandardStart);
+  EXPECT_GE(app->game.LastPly, 1);
+  EXPECT_TRUE(engine().ComputerBlack);
+}
+
 }  // namespace
