@@ -4,7 +4,9 @@
 // 1. From the moment the (test) engine writes "bestmove" to the move being
 //    recorded in the move list (no animation, no delay): median.
 // 2. Turning one info line with a 20-move main line into the panel text.
-// 3. Start-up with Stockfish: when the main window is shown, against when
+// 3. How many info lines a second the program handles (analysis window
+//    shown) while an engine floods them.
+// 4. Start-up with Stockfish: when the main window is shown, against when
 //    Stockfish alone answers "uciok", measured in the same run.
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -120,6 +122,39 @@ void InfoLineToPanelText() {
               static_cast<long long>(sink / rounds));
 }
 
+void FloodThroughput() {
+  QTemporaryDir dir;
+  const QString script = dir.filePath("script.txt");
+  QFile file(script);
+  file.open(QIODevice::WriteOnly);
+  file.write("on go\nflood 100000\nprint bestmove e2e4\n");
+  file.close();
+  qputenv("TALVOR_TEST_ENGINE_SCRIPT", script.toUtf8());
+  qputenv("TALVOR_TEST_ENGINE_RECORD", dir.filePath("received.txt").toUtf8());
+  FakeGateways ui;
+  auto app = StartApp(dir, ui, TALVOR_TEST_ENGINE);
+  QElapsedTimer timer;
+  timer.start();
+  app->window->menus.mnEngineAnalyze->trigger();
+  // The analysis ends in Halted on the bestmove after the last info line.
+  // A plain event loop, as the program runs.
+  QEventLoop wait;
+  QTimer check;
+  QObject::connect(&check, &QTimer::timeout, [&] {
+    if (app->engine->EngineState == kEngineHalted || timer.elapsed() > 120000) wait.quit();
+  });
+  check.start(20);
+  wait.exec();
+  if (app->engine->EngineState != kEngineHalted) {
+    std::printf("flood: not drained (state %d)\n", app->engine->EngineState);
+    return;
+  }
+  std::printf(
+      "flood of 100000 info lines (sent at about 100,000 a second): handled in %.2f s, "
+      "%.0f lines a second\n",
+      timer.elapsed() / 1000.0, 100000 / (timer.elapsed() / 1000.0));
+}
+
 // Time from starting Stockfish alone to its "uciok".
 double StockfishAloneMs(const QString& path) {
   QProcess process;
@@ -165,6 +200,7 @@ int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   InfoLineToPanelText();
   BestMoveToRecordedMove();
+  FloodThroughput();
   StartUp();
   return 0;
 }

@@ -12,6 +12,8 @@ namespace {
 constexpr int kTwipsPerPixel = 15;
 // Rows kept: a long analysis must not grow without bound.
 constexpr int kMaxRows = 5000;
+// Lines wait at most this long before they are shown.
+constexpr int kShowDelayMs = 40;
 
 }  // namespace
 
@@ -33,6 +35,9 @@ AnalysisWindow::AnalysisWindow(Settings& settings, QWidget* owner)
   Dock();
   if (owner_) owner_->installEventFilter(this);
   if (settings.TopMost) SetTopMost(this, true);
+  showTimer_.setSingleShot(true);
+  showTimer_.setInterval(kShowDelayMs);
+  connect(&showTimer_, &QTimer::timeout, this, [this] { ShowPending(); });
 }
 
 AnalysisWindow::~AnalysisWindow() {
@@ -40,18 +45,28 @@ AnalysisWindow::~AnalysisWindow() {
 }
 
 void AnalysisWindow::Clear() {
+  pending_.clear();
   txtThink->clear();
 }
 
 void AnalysisWindow::Append(const QString& text) {
-  txtThink->appendPlainText(text);
+  pending_ << text;
+  if (pending_.size() > kMaxRows) pending_.removeFirst();
+  if (!showTimer_.isActive()) showTimer_.start();
+}
+
+void AnalysisWindow::ShowPending() {
+  if (pending_.isEmpty()) return;
+  txtThink->appendPlainText(pending_.join('\n'));
+  pending_.clear();
   QTextCursor cursor = txtThink->textCursor();
   cursor.movePosition(QTextCursor::End);
   cursor.movePosition(QTextCursor::StartOfBlock);
   txtThink->setTextCursor(cursor);
 }
 
-QString AnalysisWindow::Text() const {
+QString AnalysisWindow::Text() {
+  ShowPending();
   return txtThink->toPlainText();
 }
 

@@ -4,6 +4,8 @@
 // window.
 #pragma once
 
+#include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 #include "shell/settings.h"
@@ -19,9 +21,11 @@ class AnalysisWindow : public QWidget {
   ~AnalysisWindow() override;
 
   void Clear();
-  // Adds one line and scrolls to it.
+  // Adds one line and scrolls to it. Lines arriving in a burst are shown
+  // together a moment later, so a flood of engine output stays cheap.
   void Append(const QString& text);
-  QString Text() const;
+  // The text shown, with any lines still to be shown.
+  QString Text();
 
   QPlainTextEdit* txtThink;
 
@@ -35,8 +39,11 @@ class AnalysisWindow : public QWidget {
 
  private:
   void Dock();
+  void ShowPending();
 
   Settings& settings_;
   QWidget* owner_;
   bool docking_ = false;  // the program itself is moving the window
+  QStringList pending_;
+  QTimer showTimer_;
 };

@@ -7,6 +7,7 @@
 
 #include "engine/engine.h"
 #include "engine/engine_settings_dialog.h"
+#include "files/file_commands.h"
 #include "play/play.h"
 #include "shell/main_window.h"
 #include "shell/talvor_app.h"
@@ -33,10 +34,11 @@ void TalvorApp::ConnectEngineCommands() {
 }
 
 void TalvorApp::ShowEngineSettings() {
-  // Replacing the game from the console asks nothing until the save prompt
-  // of the file commands is connected here.
+  // A position typed into the console replaces the game once the user lets
+  // it go (the save prompt answers true to cancel).
   EngineSettingsDialog dialog(
-      *engine, settings, game, ui, [] { return false; }, window.get());
+      *engine, settings, game, ui, [this] { return QuerySaveChanges(game, settings); },
+      window.get());
   dialog.exec();
 }
 

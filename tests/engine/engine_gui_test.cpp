@@ -1,6 +1,8 @@
 // The engine conversation with the scriptable test engine: what the engine
 // is told, and what the program does with its answers.
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -326,6 +328,51 @@ TEST_F(EngineTest, AnEngineEndingWhileTheConsoleIsOpenClosesItAndIsReportedAfter
   ASSERT_TRUE(QTest::qWaitFor([&] { return !ui.messages.empty(); }, 5000));
   EXPECT_EQ(ui.messages[0].text, "Engine quits abnormally!");
   EXPECT_EQ(engine().EngineState, kEngineNone);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EngineTest, SettingsConfirmedAreStoredAndSentAgain) {
+  LaunchWithTestEngine({}, [](QSettings& store) { store.setValue("Engine/Hash", "7"); });
+  WhenDialogOpens<EngineSettingsDialog>([](EngineSettingsDialog* dialog) {
+    EXPECT_EQ(dialog->cmbHash->currentText(), "2048MB");  // a stored index past the list
+    EXPECT_FALSE(dialog->chkSlaveWhite->isEnabled());
+    EXPECT_EQ(dialog->btnLoadSlave->text(), "Load Slave");
+    dialog->cmbStyle->setCurrentIndex(0);
+    dialog->cmbHash->setCurrentIndex(1);
+    dialog->chkUseBook->setChecked(false);
+    dialog->btnConfirm->click();
+  });
+  Window().menus.mnEngineSet->trigger();
+  EXPECT_EQ(app->settings.Style, 0);
+  EXPECT_EQ(app->settings.Hash, 1);
+  EXPECT_FALSE(app->settings.UseBook);
+  ASSERT_TRUE(WaitForReceived("setoption name Cowardice value 200"));
+  EXPECT_TRUE(Received().contains("setoption name OwnBook value false"));
+  EXPECT_TRUE(Received().contains("setoption name Hash value 32"));
+}
+
+TEST_F(EngineTest, ASlaveTakesWhiteWhenTicked) {
+  LaunchWithTestEngine();
+  ui.paths = {TALVOR_TEST_ENGINE};
+  WhenDialogOpens<EngineSettingsDialog>([](EngineSettingsDialog* dialog) {
+    dialog->btnLoadSlave->click();
+    EXPECT_EQ(dialog->btnLoadSlave->text(), "Unload Slave");
+    EXPECT_TRUE(dialog->chkSlaveWhite->isEnabled());
+    EXPECT_FALSE(dialog->chkSlaveWhite->isChecked());
+    dialog->chkSlaveWhite->click();
+    dialog->btnCancel->click();
+  });
+  Window().menus.mnEngineSet->trigger();
+  EXPECT_TRUE(engine().SlaveWhite);
+  EXPECT_FALSE(engine().SlaveBlack);
+  ui.messages.clear();
+  engine().LoadSlaveEngine();  // the toggle unloads it
+  EXPECT_FALSE(engine().SlaveWhite || engine().SlaveBlack);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].text, "Slave engine is unloaded.");
 }
 
 }  // namespace

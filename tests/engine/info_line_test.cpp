@@ -110,6 +110,9 @@ TEST(InfoLine, PanelsForSpeedAndCurrentMove) {
   EXPECT_EQ(NpsText(999, 1000), "NPS 0K");
   EXPECT_FALSE(NpsText(20000, 0));
   EXPECT_EQ(CurrText(12, 3, 20, Start(), "g1f3"), "12 (3/20) Nf3");
+  // Text that is no move is shown as the rules library writes it, without harm.
+  EXPECT_TRUE(CurrText(12, 3, 20, Start(), "zz").startsWith("12 (3/20) "));
+  EXPECT_TRUE(CurrText(1, 1, 20, Start(), "e2e5").startsWith("1 (1/20) "));
 }
 
 TEST(InfoLine, TimeStamps) {

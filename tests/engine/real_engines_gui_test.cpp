@@ -2,6 +2,7 @@
 // engine from the distribution as the slave.
 #include <QAction>
 #include <QFileInfo>
+#include <QStandardPaths>
 
 #include "engine_fixture.h"
 #include "shell/main_window.h"
@@ -86,6 +87,39 @@ TEST_F(EngineTest, StockfishPlaysASecondEngineAsSlave) {
   EXPECT_TRUE(text.contains("<font color=\"red\">go depth 2</font>"));
   EXPECT_TRUE(text.contains("<font color=\"teal\">bestmove "));
   EXPECT_TRUE(text.contains("<font color=\"blue\">bestmove "));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EngineTest, AnUnusableSavedEngineFallsBackToStockfishAndForgetsTheBook) {
+  Launch({}, [&](QSettings& store) {
+    store.setValue("Engine/FileName", dir.filePath("gone"));
+    store.setValue("Engine/BookFiles", "/books/old.bin");
+  });
+  EXPECT_EQ(engine().EngineState, kEngineIdle);
+  EXPECT_TRUE(engine().EngineIdName.startsWith("Stockfish"));
+  EXPECT_EQ(app->settings.BookFiles, "");
+  EXPECT_EQ(app->settings.FileName, engine().EnginePath);
+  EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(EngineTest, ASavedEngineKeepsItsBookAndLoadEngineShowsTheNewOne) {
+  LaunchWithTestEngine({}, [](QSettings& store) { store.setValue("Engine/BookFiles", "/b.bin"); });
+  EXPECT_EQ(app->settings.BookFiles, "/b.bin");
+  EXPECT_TRUE(WaitForReceived("setoption name Book File value /b.bin"));
+  const QString stockfish = QStandardPaths::findExecutable("stockfish", {"/usr/games"});
+  ASSERT_FALSE(stockfish.isEmpty());
+  ui.paths = {stockfish};
+  ui.messages.clear();
+  Window().menus.mnEngineLoad->trigger();
+  EXPECT_TRUE(WaitForReceived("quit"));  // the old engine was told first
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_TRUE(ui.messages[0].text.startsWith("Engine: Stockfish"));
+  EXPECT_TRUE(ui.messages[0].text.contains("\n\nAuthor: "));
+  EXPECT_EQ(engine().EnginePath, stockfish);
+  EXPECT_TRUE(Window().windowTitle().startsWith("Stockfish"));
 }
 
 }  // namespace
