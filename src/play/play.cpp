@@ -72,6 +72,7 @@ void Play::ClockStep(bool inWait) {
   ShowClock(side);
   if (!charge.flagFell) return;
   game_.GameResult = side == 0 ? 3 : 1;
+  game_.MarkGameModified();
   host_.ShowResultLabel(PlayersTitle(game_));
   ui_.MessageBoxWithIcon(FlagFellText(side), MsgButtons::Ok, {}, MsgIcon::Information);
 }
@@ -224,6 +225,10 @@ void Play::ShowGameEnded() {
 }
 
 void Play::AnnounceResult(const QString& message, MsgIcon icon) {
+  // The move or the result that ended the game is a change of the game,
+  // even when the caller has not yet marked it: the save prompt below must
+  // not let it go unsaved.
+  game_.MarkGameModified();
   ui_.PlaySound(GameEndSound(icon));
   if (game_.MatedKingSquare > 0) game_.view().DrawSquare(game_.MatedKingSquare, false, true);
   if (!settings_.TryAgain) {

@@ -67,12 +67,16 @@ TEST_F(PlayTest, MatingTheComputerPlaysTheWinSound) {
 
 TEST_F(PlayTest, BeingMatedByTheComputerPlaysTheLossSoundAndYesStartsAnotherGame) {
   LaunchPlay({"/S", "r5k1/8/8/8/8/8/5PPP/6K1 b - - 0 1"});
+  // Yes to another game; the computer's mating move changed the game, so
+  // the save prompt asks first: No, do not save.
+  ui.answers = {MsgAnswer::Yes, MsgAnswer::No};
   menus().mnEngineBlack->trigger();  // Black to move: the computer mates at once
   ASSERT_TRUE(QTest::qWaitFor([&] { return ui.sounds.contains("LOSS"); }, 20000));
-  ASSERT_FALSE(ui.messages.empty());
+  ASSERT_EQ(ui.messages.size(), 2u);
   EXPECT_EQ(ui.messages[0].text, "Black wins.\n\nStart another game?");
   EXPECT_EQ(ui.messages[0].icon, MsgIcon::Loss);
-  // Yes (the fake's first answer): a new game in the play mode.
+  EXPECT_TRUE(ui.messages[1].text.startsWith("The game has changed."));
+  // A new game in the play mode.
   EXPECT_TRUE(app->game.StandardStart);
   EXPECT_EQ(app->game.LastPly, 0);
   EXPECT_EQ(app->game.GameResult, 0);
