@@ -2,6 +2,7 @@
 // handicaps, the level dialog and Demonstrate.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -216,6 +217,24 @@ TEST_F(PlayTest, TheLevelDialogInformsOfSlowLevelsAndCancelChangesNothing) {
   EXPECT_TRUE(ui.messages[1].text.startsWith("'Infinite' usually fits for solving puzzles"));
   EXPECT_EQ(app->settings.Depth, -1);
   EXPECT_FALSE(menus().mnEngineLevel->isChecked());
+}
+
+TEST_F(PlayTest, AnOpenedGameReplaysByItselfWhenAutoDemoIsOn) {
+  const QString path = dir.filePath("game.pgn");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("[White \"A\"]\n[Black \"B\"]\n\n1. e4 e5 2. Nf3 *\n");
+  file.close();
+  LaunchPlay({path});
+  ASSERT_EQ(app->game.LastPly, 3);
+  ASSERT_EQ(app->game.CurPly, 0);
+  EXPECT_TRUE(app->play->DemoMode());
+  EXPECT_TRUE(menus().mnTalvorPlay->isChecked());
+  for (int i = 0; i < 3; ++i) Pass(1.1);
+  EXPECT_EQ(app->game.CurPly, 3);
+  EXPECT_FALSE(app->play->DemoMode());
+  // The moves were replayed with sounds, as a demonstration should be heard.
+  EXPECT_EQ(ui.sounds.count("MOVE2"), 3);
 }
 
 TEST_F(PlayTest, DemonstrateReplaysTheRecordedMovesAndStopsAtTheEnd) {
