@@ -10,26 +10,10 @@
 #include <random>
 #include <vector>
 
+#include "fake_gateways.h"
 #include "game/game.h"
 
 namespace {
-
-class SilentGateways : public Gateways {
- public:
-  MsgAnswer MessageBoxWithIcon(const QString&, MsgButtons, const QString&, MsgIcon) override {
-    return MsgAnswer::Ok;
-  }
-  QString OpenFileDialog(const QString&, const QString&) override { return {}; }
-  QString SaveFileDialog(const QString&, const QString&, const QString&, const QString&) override {
-    return {};
-  }
-  QString BrowseForFolder(const QString&) override { return {}; }
-  void OpenUrl(const QString&) override {}
-  QString ClipboardText() override { return {}; }
-  void SetClipboardText(const QString&, const QString&) override {}
-  void PlaySound(const QString&) override {}
-  void Beep() override {}
-};
 
 // A random legal game of the given length (fixed seed), or an empty list
 // when the random game ended earlier.
@@ -68,7 +52,7 @@ int main(int, char** argv) {
   for (unsigned seed = 1; moves.empty(); ++seed) moves = RandomGame(seed, 1000);
 
   Settings settings;
-  SilentGateways ui;
+  FakeGateways ui;  // silent mode asks nothing and plays nothing
   EcoTable eco;
   ChessLoadEco(eco, (std::filesystem::path(argv[0]).parent_path() / "ECO.TXT").string());
   Game game(settings, ui, eco);
