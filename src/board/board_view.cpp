@@ -52,7 +52,9 @@ void BoardView::SetCoordinatesShown(bool shown) {
   update();
 }
 
-double BoardView::Scale() const { return std::min(width(), height()) / kDesignSize; }
+double BoardView::Scale() const {
+  return std::min(width(), height()) / kDesignSize;
+}
 
 QPointF BoardView::Origin() const {
   const double size = kDesignSize * Scale();
@@ -79,9 +81,13 @@ int BoardView::IndexAt(const QPoint& position) const {
   return row * 8 + column;
 }
 
-QSize BoardView::sizeHint() const { return {481, 481}; }
+QSize BoardView::sizeHint() const {
+  return {481, 481};
+}
 
-QSize BoardView::minimumSizeHint() const { return {321, 321}; }
+QSize BoardView::minimumSizeHint() const {
+  return {321, 321};
+}
 
 void BoardView::resizeEvent(QResizeEvent* event) {
   background_ = QPixmap();

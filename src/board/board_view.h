@@ -58,9 +58,9 @@ class BoardView : public QWidget {
   std::array<int, 64> slots_{};
   bool flipped_ = false;
   bool coordinates_ = false;
-  int sliding_ = -1;     // screen index whose picture is moving, or -1
-  QPointF slidePoint_;   // its top-left, in board units
-  int shaking_ = -1;     // screen index being shaken, or -1
+  int sliding_ = -1;    // screen index whose picture is moving, or -1
+  QPointF slidePoint_;  // its top-left, in board units
+  int shaking_ = -1;    // screen index being shaken, or -1
   double shakeOffset_ = 0;
-  QPixmap background_;   // the board picture at the current size
+  QPixmap background_;  // the board picture at the current size
 };

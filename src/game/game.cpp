@@ -20,7 +20,11 @@ double PlayLink::Now() const {
 }
 
 Game::Game(const Settings& settings, Gateways& ui, const EcoTable& eco)
-    : settings_(settings), ui_(ui), eco_(eco), view_(&gNoView), engine_(&gNoEngine),
+    : settings_(settings),
+      ui_(ui),
+      eco_(eco),
+      view_(&gNoView),
+      engine_(&gNoEngine),
       play_(&gNoPlay) {
   StartFen = QString(kStandardFen) + " 0 1";
   ChessFen2Board(Board, StartFen.toStdString());
@@ -38,7 +42,8 @@ bool Game::ApplyMove(int32_t move, int mode, int nag) {
   if (CurPly >= kMaxPlies) return RefuseAtLimit(mode);
   int flags = 0;
   if (!ChessTryMove(Board, flags, move)) {
-    if (mode == kModeTyped || mode == kModeEngine || (mode == kModeClick && (flags & kFlagOwnPiece)))
+    if (mode == kModeTyped || mode == kModeEngine ||
+        (mode == kModeClick && (flags & kFlagOwnPiece)))
       ui_.PlaySound("ILLEGAL");
     return false;
   }
@@ -206,9 +211,9 @@ void Game::NewGame(bool keepTags, bool noEngineReset) {
   view_->RefreshCaption();
   view_->SetSaveEnabled(false);
   if (!keepTags) {
-    for (QString* tag : {&TagEvent, &TagSite, &TagDate, &TagRound, &TagWhite, &TagWhiteElo,
-                         &TagBlack, &TagBlackElo, &TagEco, &TagOpening, &TagVariation,
-                         &TagSubVariation})
+    for (QString* tag :
+         {&TagEvent, &TagSite, &TagDate, &TagRound, &TagWhite, &TagWhiteElo, &TagBlack,
+          &TagBlackElo, &TagEco, &TagOpening, &TagVariation, &TagSubVariation})
       tag->clear();
     GameResult = 0;
     StartSide = 0;

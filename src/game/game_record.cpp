@@ -21,7 +21,9 @@ int PlyMoveNumber(const GameRecord& game, int ply) {
   return game.StartMoveNumber + (game.StartSide + ply - 1) / 2;
 }
 
-int PlySide(const GameRecord& game, int ply) { return (game.StartSide + ply - 1) % 2; }
+int PlySide(const GameRecord& game, int ply) {
+  return (game.StartSide + ply - 1) % 2;
+}
 
 QString MoveListLine(const GameRecord& game, int ply) {
   QString line = ply == 0 ? QString(kStartLine)

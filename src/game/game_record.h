@@ -37,9 +37,10 @@ struct GameRecord {
   int LastPly = 0;
   std::array<int32_t, kMaxPlies + 1> GameMoves{};
   std::array<QString, kMaxPlies + 1> GameSan;
-  std::array<int, kMaxPlies + 1> GameNags{};  // 0 none, 1 "!", 2 "?", 3 "!!", 4 "??", 5 "!?", 6 "?!"
+  std::array<int, kMaxPlies + 1>
+      GameNags{};  // 0 none, 1 "!", 2 "?", 3 "!!", 4 "??", 5 "!?", 6 "?!"
   std::array<QString, kMaxPlies + 1> GameComments;  // entry 0: before the first move
-  int GameResult = 0;  // 0 "*", 1 "1-0", 2 "1/2-1/2", 3 "0-1"
+  int GameResult = 0;                               // 0 "*", 1 "1-0", 2 "1/2-1/2", 3 "0-1"
   bool EcoLookup = true;
   QString TagEvent, TagSite, TagDate, TagRound;
   QString TagWhite, TagWhiteElo, TagBlack, TagBlackElo;

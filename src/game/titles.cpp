@@ -6,8 +6,8 @@ QString EventTitle(const GameRecord& game) {
   QString title = game.TagEvent;
   if (!game.TagRound.isEmpty()) {
     if (!title.isEmpty()) title += ", ";
-    title += ClampValue(game.TagRound, -32768, 32767) != 0 ? "Round " + game.TagRound
-                                                             : game.TagRound;
+    title +=
+        ClampValue(game.TagRound, -32768, 32767) != 0 ? "Round " + game.TagRound : game.TagRound;
   }
   return title;
 }

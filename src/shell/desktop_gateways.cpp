@@ -16,12 +16,18 @@ namespace {
 
 QString IconFile(MsgIcon icon) {
   switch (icon) {
-    case MsgIcon::Program: return "TALVOR.svg";
-    case MsgIcon::Quote: return "QUOTE.svg";
-    case MsgIcon::Win: return "WIN.svg";
-    case MsgIcon::Draw: return "DRAW.svg";
-    case MsgIcon::Loss: return "LOSS.svg";
-    default: return {};
+    case MsgIcon::Program:
+      return "TALVOR.svg";
+    case MsgIcon::Quote:
+      return "QUOTE.svg";
+    case MsgIcon::Win:
+      return "WIN.svg";
+    case MsgIcon::Draw:
+      return "DRAW.svg";
+    case MsgIcon::Loss:
+      return "LOSS.svg";
+    default:
+      return {};
   }
 }
 
@@ -35,10 +41,18 @@ MsgAnswer DesktopGateways::MessageBoxWithIcon(const QString& text, MsgButtons bu
   box.setWindowTitle(caption.isEmpty() ? QApplication::applicationDisplayName() : caption);
   box.setText(text);
   switch (icon) {
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Information:
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MsgIcon::Warning:
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MsgIcon::Question:
+      box.setIcon(QMessageBox::Question);
+      break;
+    case MsgIcon::Critical:
+      box.setIcon(QMessageBox::Critical);
+      break;
     default: {
       const QIcon picture(appDir_ + "IMAGES/" + IconFile(icon));
       if (picture.isNull()) {
@@ -49,7 +63,9 @@ MsgAnswer DesktopGateways::MessageBoxWithIcon(const QString& text, MsgButtons bu
     }
   }
   switch (buttons) {
-    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
     case MsgButtons::OkCancel:
       box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
       box.setEscapeButton(QMessageBox::Cancel);
@@ -64,10 +80,14 @@ MsgAnswer DesktopGateways::MessageBoxWithIcon(const QString& text, MsgButtons bu
       break;
   }
   switch (box.exec()) {
-    case QMessageBox::Ok: return MsgAnswer::Ok;
-    case QMessageBox::Yes: return MsgAnswer::Yes;
-    case QMessageBox::No: return MsgAnswer::No;
-    default: return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    case QMessageBox::Ok:
+      return MsgAnswer::Ok;
+    case QMessageBox::Yes:
+      return MsgAnswer::Yes;
+    case QMessageBox::No:
+      return MsgAnswer::No;
+    default:
+      return buttons == MsgButtons::Ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
   }
 }
 
@@ -97,7 +117,9 @@ void DesktopGateways::OpenUrl(const QString& url) {
   QDesktopServices::openUrl(target);
 }
 
-QString DesktopGateways::ClipboardText() { return QApplication::clipboard()->text(); }
+QString DesktopGateways::ClipboardText() {
+  return QApplication::clipboard()->text();
+}
 
 void DesktopGateways::SetClipboardText(const QString& text, const QString& html) {
   auto* data = new QMimeData;
@@ -108,4 +130,6 @@ void DesktopGateways::SetClipboardText(const QString& text, const QString& html)
 
 void DesktopGateways::PlaySound(const QString&) {}
 
-void DesktopGateways::Beep() { QApplication::beep(); }
+void DesktopGateways::Beep() {
+  QApplication::beep();
+}

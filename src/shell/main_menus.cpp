@@ -25,7 +25,9 @@ QAction* Add(QMenu* menu, const QString& name, const QString& caption,
   return action;
 }
 
-QString Indexed(const char* name, int index) { return QString("%1(%2)").arg(name).arg(index); }
+QString Indexed(const char* name, int index) {
+  return QString("%1(%2)").arg(name).arg(index);
+}
 
 QAction* Checkable(QAction* action) {
   action->setCheckable(true);
@@ -75,7 +77,8 @@ void BuildMainMenus(QMainWindow* window, const QString& iconDir, MainMenus& m) {
   m.mnPosEdit = Add(pos, "mnPosEdit", "&Edit Position...", QKeySequence("Ctrl+E"));
   pos->addSeparator();
   m.mnPosCopy = Add(pos, "mnPosCopy", "&Copy Position to Clipboard", QKeySequence("Ctrl+Ins"));
-  m.mnPosPaste = Add(pos, "mnPosPaste", "&Paste Position from Clipboard", QKeySequence("Shift+Ins"));
+  m.mnPosPaste =
+      Add(pos, "mnPosPaste", "&Paste Position from Clipboard", QKeySequence("Shift+Ins"));
   m.mnPosLoad = Add(pos, "mnPosLoad", "&Load Position from File...");
   m.mnPosStore = Add(pos, "mnPosStore", "&Save Position to File...");
 
@@ -87,14 +90,16 @@ void BuildMainMenus(QMainWindow* window, const QString& iconDir, MainMenus& m) {
   m.mnTalvorHandicap_->setObjectName("mnTalvorHandicap_");
   m.mnTalvorHandicap_->setEnabled(false);
   static const char* const kHandicaps[] = {
-      "&A. Computer Offers a Knight", "&B. Computer Offers a Rook", "&C. Computer Offers a Queen",
-      "-", "&D. Offer Computer a Knight", "&E. Offer Computer a Rook", "&F. Offer Computer a Queen"};
+      "&A. Computer Offers a Knight", "&B. Computer Offers a Rook",
+      "&C. Computer Offers a Queen",  "-",
+      "&D. Offer Computer a Knight",  "&E. Offer Computer a Rook",
+      "&F. Offer Computer a Queen"};
   for (int i = 0; i < 7; ++i)
-    m.mnTalvorHandicap[i] =
-        Add(m.mnTalvorHandicap_, Indexed("mnTalvorHandicap", i), kHandicaps[i]);
+    m.mnTalvorHandicap[i] = Add(m.mnTalvorHandicap_, Indexed("mnTalvorHandicap", i), kHandicaps[i]);
   m.mnTalvorBlindfold = Checkable(Add(talvor, "mnTalvorBlindfold", "B&lindfold"));
   talvor->addSeparator();
-  m.mnTalvorReadMove = Checkable(Add(talvor, "mnTalvorReadMove", "Read &Move", QKeySequence("Ctrl+H")));
+  m.mnTalvorReadMove =
+      Checkable(Add(talvor, "mnTalvorReadMove", "Read &Move", QKeySequence("Ctrl+H")));
   m.mnTalvorReadPos = Add(talvor, "mnTalvorReadPos", "&Read Position", QKeySequence("Ctrl+J"));
   m.mnTalvorReadLine = talvor->addMenu("Read Li&ne");
   m.mnTalvorReadLine->setObjectName("mnTalvorReadLine");
@@ -102,16 +107,15 @@ void BuildMainMenus(QMainWindow* window, const QString& iconDir, MainMenus& m) {
   for (int i = 0; i < 8; ++i) {
     const QChar from('a' + i);
     const QChar to('h' - i);
-    m.mnTalvorReadFile[i] =
-        Add(m.mnTalvorReadLine, Indexed("mnTalvorReadFile", i),
-            QString("Read File &%1/%2").arg(from).arg(to), QKeySequence(QString("Ctrl+F%1").arg(i + 1)));
+    m.mnTalvorReadFile[i] = Add(m.mnTalvorReadLine, Indexed("mnTalvorReadFile", i),
+                                QString("Read File &%1/%2").arg(from).arg(to),
+                                QKeySequence(QString("Ctrl+F%1").arg(i + 1)));
   }
   m.mnTalvorReadLine->addSeparator();
   for (int i = 0; i < 8; ++i) {
-    m.mnTalvorReadRank[i] =
-        Add(m.mnTalvorReadLine, Indexed("mnTalvorReadRank", i),
-            QString("Read Rank &%1/%2").arg(8 - i).arg(i + 1),
-            QKeySequence(QString("Shift+F%1").arg(8 - i)));
+    m.mnTalvorReadRank[i] = Add(m.mnTalvorReadLine, Indexed("mnTalvorReadRank", i),
+                                QString("Read Rank &%1/%2").arg(8 - i).arg(i + 1),
+                                QKeySequence(QString("Shift+F%1").arg(8 - i)));
   }
   m.mnTalvorStopRead = Add(talvor, "mnTalvorStopRead", "S&top Reading", QKeySequence("Ctrl+U"));
   talvor->addSeparator();
@@ -129,7 +133,8 @@ void BuildMainMenus(QMainWindow* window, const QString& iconDir, MainMenus& m) {
   challenge->addSeparator();
   static const char* const kPuzzles[] = {"Mate in &2", "Mate in &3", "Mate in &4", "Mate in &5",
                                          "Force a &Draw"};
-  for (int i = 0; i < 5; ++i) m.mnEndgames[i] = Add(challenge, Indexed("mnEndgames", i), kPuzzles[i]);
+  for (int i = 0; i < 5; ++i)
+    m.mnEndgames[i] = Add(challenge, Indexed("mnEndgames", i), kPuzzles[i]);
   challenge->addSeparator();
   m.mnEndgamesHelp = challenge->addMenu("&Help");
   m.mnEndgamesHelp->setObjectName("mnEndgamesHelp");
@@ -162,17 +167,18 @@ void BuildMainMenus(QMainWindow* window, const QString& iconDir, MainMenus& m) {
   options->addSeparator();
   QMenu* animation = options->addMenu("&Animation");
   animation->setObjectName("mnOptionsAnimation_");
-  static const char* const kSpeeds[] = {"&A. None", "&B. Fastest", "&C. Fast",
+  static const char* const kSpeeds[] = {"&A. None",   "&B. Fastest", "&C. Fast",
                                         "&D. Medium", "&E. Slow",    "&F. Slowest"};
   for (int i = 0; i < 6; ++i)
-    m.mnOptionsAnimation[i] = Checkable(Add(animation, Indexed("mnOptionsAnimation", i), kSpeeds[i]));
+    m.mnOptionsAnimation[i] =
+        Checkable(Add(animation, Indexed("mnOptionsAnimation", i), kSpeeds[i]));
   m.mnOptionsSounds = Checkable(Add(options, "mnOptionsSounds", "&Sound Effect"));
   QMenu* music = options->addMenu("&Music");
   music->setObjectName("mnOptionsMusic_");
-  static const char* const kMusic[] = {"&A. Mute",     "&B. Express",       "&C. Funny",
-                                       "&D. Bach",     "&E. Mozart 1",      "&F. Mozart 4",
-                                       "&G. Beethoven", "&H. Liszt",        "&I. Tschaikowsky",
-                                       "&J. Dvorak",   "&K. Mario 1",       "&L. Mario 2"};
+  static const char* const kMusic[] = {"&A. Mute",      "&B. Express",  "&C. Funny",
+                                       "&D. Bach",      "&E. Mozart 1", "&F. Mozart 4",
+                                       "&G. Beethoven", "&H. Liszt",    "&I. Tschaikowsky",
+                                       "&J. Dvorak",    "&K. Mario 1",  "&L. Mario 2"};
   for (int i = 0; i < 12; ++i)
     m.mnOptionsMusic[i] = Checkable(Add(music, Indexed("mnOptionsMusic", i), kMusic[i]));
   m.mnOptionsCoordinates = Checkable(Add(options, "mnOptionsCoordinates", "&Coordinates"));
@@ -189,7 +195,8 @@ void BuildMainMenus(QMainWindow* window, const QString& iconDir, MainMenus& m) {
   share->setObjectName("mnHelpShare_");
   static const char* const kHelpShares[] = {"&Twitter", "&Facebook", "&Blogger", "-",
                                             "&Other Websites"};
-  for (int i = 0; i < 5; ++i) m.mnHelpShare[i] = Add(share, Indexed("mnHelpShare", i), kHelpShares[i]);
+  for (int i = 0; i < 5; ++i)
+    m.mnHelpShare[i] = Add(share, Indexed("mnHelpShare", i), kHelpShares[i]);
   help->addSeparator();
   m.mnHelpUpdate = Add(help, "mnHelpUpdate", "Check for &Updates");
   m.mnHelpHome = Add(help, "mnHelpHome", "Chess Talvor on the &Web");

@@ -15,8 +15,7 @@ class QToolBar;
 
 struct MainMenus {
   // File
-  QAction *mnFileNew, *mnFileOpen, *mnFileSave, *mnFileSaveAs, *mnFilePgn, *mnFileTags,
-      *mnFileExit;
+  QAction *mnFileNew, *mnFileOpen, *mnFileSave, *mnFileSaveAs, *mnFilePgn, *mnFileTags, *mnFileExit;
   // Move
   QAction *mnMoveRetract, *mnMoveDraw, *mnMoveResign, *mnMoveStart, *mnMoveBack, *mnMoveForward,
       *mnMoveEnd, *mnMoveDel, *mnMoveType, *mnMoveImport, *mnMovePaste;

@@ -20,11 +20,11 @@ class QPlainTextEdit;
 
 // The clock panel at the top or the bottom of the board.
 struct ClockPanel {
-  QLabel* icon;         // imgUp / imgDown: the player's picture
-  QLabel* title;        // lblTimeLeftUp1: "Level" or "Timer"
-  QLabel* value;        // lblTimeLeftUp: level name or time left
-  QLabel* rule;         // lblTimeRuleUp
-  QLabel* elapsed;      // lblTimeElapsedUp
+  QLabel* icon;     // imgUp / imgDown: the player's picture
+  QLabel* title;    // lblTimeLeftUp1: "Level" or "Timer"
+  QLabel* value;    // lblTimeLeftUp: level name or time left
+  QLabel* rule;     // lblTimeRuleUp
+  QLabel* elapsed;  // lblTimeElapsedUp
 };
 
 class MainWindow : public QMainWindow {

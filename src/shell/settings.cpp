@@ -84,7 +84,7 @@ const std::vector<Key>& Keys() {
 }
 
 bool IsCommon(const Key& key) {
-  static const QStringList common = {"MoveDelay",  "Sounds",      "Music",      "UpgradeVer",
+  static const QStringList common = {"MoveDelay",   "Sounds",     "Music",     "UpgradeVer",
                                      "UpgradeDate", "AdvertLink", "AdvertText"};
   return common.contains(key.name);
 }

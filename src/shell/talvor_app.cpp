@@ -50,8 +50,12 @@ Gateways& ChooseGateways(Gateways* given, std::unique_ptr<Gateways>& own, const 
 }
 
 // Twips, the unit of stored window places, to pixels and back.
-int Pixels(int twips) { return twips / 15; }
-int Twips(int pixels) { return pixels * 15; }
+int Pixels(int twips) {
+  return twips / 15;
+}
+int Twips(int pixels) {
+  return pixels * 15;
+}
 
 }  // namespace
 
@@ -74,8 +78,8 @@ TalvorApp::~TalvorApp() {
 void TalvorApp::Start() {
   // Only the first instance keeps and restores the window's place.
   const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-  instanceLock_ = std::make_unique<InstanceLock>(
-      (runtime.isEmpty() ? QDir::tempPath() : runtime) + "/chesstalvor.lock");
+  instanceLock_ = std::make_unique<InstanceLock>((runtime.isEmpty() ? QDir::tempPath() : runtime) +
+                                                 "/chesstalvor.lock");
   IsSecondInstance = instanceLock_->SecondInstance();
   ProcessorCount = QThread::idealThreadCount();
 

@@ -148,7 +148,7 @@ class TalvorApp : public GameView, public EngineEvents {
   std::vector<bool> tickDuringWaits_;
   QTimer tickTimer_;
   bool tickPending_ = false;
-  bool syncingList_ = false;  // the program itself is changing the move list
+  bool syncingList_ = false;         // the program itself is changing the move list
   QList<QAction*> restAfterSearch_;  // commands resting while the engine searches
-  bool startedEmptyGame_ = false;  // the command line left a new, empty game
+  bool startedEmptyGame_ = false;    // the command line left a new, empty game
 };

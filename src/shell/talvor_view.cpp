@@ -120,7 +120,7 @@ void TalvorApp::RefreshGameView(bool) {
   w.cmbAnnotation->setCurrentIndex(atStart ? 0 : game.GameNags[game.CurPly]);
   w.cmbAnnotation->setEnabled(!atStart);
   if (engine) engine->ViewChanged();  // analysis restarts on the shown position
-  ScheduleTick();  // the shown position changed: the engine may have to start
+  ScheduleTick();                     // the shown position changed: the engine may have to start
 }
 
 void TalvorApp::RefreshCaption() {
@@ -130,7 +130,9 @@ void TalvorApp::RefreshCaption() {
   window->setWindowTitle(name.isEmpty() ? "Chess Talvor" : name + " - Chess Talvor");
 }
 
-void TalvorApp::RefreshOpeningLabel() { window->lblOpen->setText(OpeningTitle(game)); }
+void TalvorApp::RefreshOpeningLabel() {
+  window->lblOpen->setText(OpeningTitle(game));
+}
 
 void TalvorApp::SetSaveEnabled(bool enabled) {
   window->menus.mnFileSave->setEnabled(enabled);  // the "FileSave" button is the same action

@@ -139,11 +139,37 @@ TEST(SanReader, LongAlgebraicFromTheStart) {
 
 TEST(SanReader, TextThatIsNoMove) {
   BoardRecord board = BoardFrom(kStandardFen);
-  for (const char* text :
-       {"",         " ",     "+",      "hello", "--",      "Z0",       "e9",   "e",
-        "Nf3z",     "Kx",    "e2e4e5", "1-0",   "*",       "=Q",       "e4=Q", "Nf3=Q",
-        "e2-e4-e5", "N-f3",  "2e4",    "xe4",   "O-O-O-O", "OO",       "Kf3",  "e5",
-        "Bb5",      "e2e4q", "e2e4r",  "1.e4",  "e4 e5",   "\xC3\xA9" "4"}) {
+  for (const char* text : {"",
+                           " ",
+                           "+",
+                           "hello",
+                           "--",
+                           "Z0",
+                           "e9",
+                           "e",
+                           "Nf3z",
+                           "Kx",
+                           "e2e4e5",
+                           "1-0",
+                           "*",
+                           "=Q",
+                           "e4=Q",
+                           "Nf3=Q",
+                           "e2-e4-e5",
+                           "N-f3",
+                           "2e4",
+                           "xe4",
+                           "O-O-O-O",
+                           "OO",
+                           "Kf3",
+                           "e5",
+                           "Bb5",
+                           "e2e4q",
+                           "e2e4r",
+                           "1.e4",
+                           "e4 e5",
+                           "\xC3\xA9"
+                           "4"}) {
     EXPECT_EQ(ChessAlg2Move(board, text), 0) << text;
   }
   EXPECT_EQ(ChessAlg2Move(board, std::string(100000, 'e')), 0);

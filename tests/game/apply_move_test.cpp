@@ -11,8 +11,8 @@ TEST_F(GameTest, MovesAreRecordedWithNotationAndListLines) {
   EXPECT_EQ(game.EndSide, 0);
   EXPECT_EQ(game.MoveNumber, 5);
   EXPECT_EQ(game.GameSan[7], "Bxc6");
-  EXPECT_EQ(view.lines, QStringList({"==Start==", "1.e4", "  e5", "2.Nf3", "  Nc6", "3.Bb5",
-                                     "  a6", "4.Bxc6", "  dxc6"}));
+  EXPECT_EQ(view.lines, QStringList({"==Start==", "1.e4", "  e5", "2.Nf3", "  Nc6", "3.Bb5", "  a6",
+                                     "4.Bxc6", "  dxc6"}));
   EXPECT_EQ(play.movers, std::vector<int>({0, 1, 0, 1, 0, 1, 0, 1}));
   EXPECT_EQ(view.viewRefreshes, 8);  // every shown move refreshes the view
 }
@@ -50,13 +50,13 @@ TEST_F(GameTest, SilentModeMateSetsTheResultWithoutSoundOrMessage) {
 
 TEST_F(GameTest, SoundsAreChosenByTheMoveFlags) {
   game.LoadPosition("r3k2r/8/8/3pP3/8/8/8/R3K2R w KQkq d6 0 1", false);
-  Play({"exd6"});                 // en passant
-  Play({"O-O"}, kModeEngine);     // castling, by the engine
+  Play({"exd6"});              // en passant
+  Play({"O-O"}, kModeEngine);  // castling, by the engine
   game.LoadPosition("3k4/8/8/8/8/8/3r4/3RK3 w - - 0 1", false);
-  Play({"Rxd2+"});                // a capture that gives check
+  Play({"Rxd2+"});  // a capture that gives check
   Play({"Kc7"}, kModeEngine);
   Play({"Rd7+"}, kModeTyped);
-  Play({"Kxd7"}, kModeEngine);    // a capture, leaving the bare kings
+  Play({"Kxd7"}, kModeEngine);  // a capture, leaving the bare kings
   EXPECT_EQ(ui.sounds, QStringList({"SPECIAL", "SPECIAL2", "CHECK", "MOVE2", "CHECK", "CAPTURE2"}));
   EXPECT_EQ(game.GameSan[1], "Rxd2+");
   EXPECT_EQ(game.GameResult, 2);
@@ -66,7 +66,7 @@ TEST_F(GameTest, SoundsAreChosenByTheMoveFlags) {
 
 TEST_F(GameTest, RefusedMovesSoundOnlyWhereTheUserShouldHearThem) {
   const int32_t illegal = MakeMove(Sq("e2"), Sq("e5"));
-  EXPECT_FALSE(game.ApplyMove(illegal, kModeClick, 0));                  // own piece: flag 0x200
+  EXPECT_FALSE(game.ApplyMove(illegal, kModeClick, 0));  // own piece: flag 0x200
   EXPECT_FALSE(game.ApplyMove(MakeMove(Sq("e4"), Sq("e5")), kModeClick, 0));  // nothing on e4
   EXPECT_FALSE(game.ApplyMove(0, kModeTyped, 0));
   EXPECT_FALSE(game.ApplyMove(illegal, kModeSilent, 0));

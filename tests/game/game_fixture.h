@@ -13,7 +13,9 @@
 #include "game/game.h"
 
 // Board square of a name such as "e4".
-constexpr int Sq(const char* name) { return (8 - (name[1] - '0')) * 16 + (name[0] - 'a') + 4; }
+constexpr int Sq(const char* name) {
+  return (8 - (name[1] - '0')) * 16 + (name[0] - 'a') + 4;
+}
 
 class RecordingView : public GameView {
  public:

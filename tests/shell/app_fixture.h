@@ -20,7 +20,9 @@
 #include "shell/talvor_app.h"
 
 // Board square of a name such as "e4".
-inline int Sq(const char* name) { return (8 - (name[1] - '0')) * 16 + (name[0] - 'a') + 4; }
+inline int Sq(const char* name) {
+  return (8 - (name[1] - '0')) * 16 + (name[0] - 'a') + 4;
+}
 
 class AppTest : public ::testing::Test {
  protected:
@@ -38,8 +40,8 @@ class AppTest : public ::testing::Test {
       store.setValue("Options/EnginePlay", "0");  // and no computer side
       if (prepare) prepare(store);
     }
-    app = std::make_unique<TalvorApp>(
-        AppPaths{TALVOR_APP_DIR, SettingsPath(), dir.path() + "/"}, arguments, &ui);
+    app = std::make_unique<TalvorApp>(AppPaths{TALVOR_APP_DIR, SettingsPath(), dir.path() + "/"},
+                                      arguments, &ui);
     app->Start();
   }
 

@@ -14,7 +14,7 @@ class MoveListTest : public AppTest {
       QTest::keyClick(Window().txtMove, Qt::Key_Return);
     }
   }
-  const QStringList twenty = {"e4", "e5",  "Nf3", "Nc6", "Bb5", "a6",  "Ba4", "Nf6", "O-O", "Be7",
+  const QStringList twenty = {"e4",  "e5", "Nf3", "Nc6", "Bb5", "a6",  "Ba4", "Nf6", "O-O", "Be7",
                               "Re1", "b5", "Bb3", "d6",  "c3",  "O-O", "h3",  "Nb8", "d4",  "Nbd7"};
 };
 
