@@ -49,6 +49,8 @@ std::unique_ptr<TalvorApp> StartApp(const QTemporaryDir& dir, FakeGateways& ui,
   {
     QSettings store(settingsPath, QSettings::IniFormat);
     store.setValue("Options/MoveDelay", "0");
+    store.setValue("Options/ShowNew", "0");    // no Startup dialog to answer
+    store.setValue("Options/EnginePlay", "0");  // the benchmark chooses the sides
     store.setValue("Engine/FileName", enginePath);
   }
   auto app = std::make_unique<TalvorApp>(AppPaths{TALVOR_APP_DIR, settingsPath, dir.path() + "/"},
